@@ -1,0 +1,167 @@
+#include "formats/PackedBlocks.h"
+
+#include "formats/OndoLib.h"
+#include "formats/PrmTbl.h"
+#include "tests/formats/BitReference.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+using namespace Bris;
+using BrisTest::GetBits;
+using BrisTest::SetBits;
+
+namespace {
+
+int FirstBit(const PrmEntry& entry) {
+  return entry.byteOffset * 8 + entry.bitPos;
+}
+int Width(const PrmEntry& entry) {
+  return entry.width < 0 ? -entry.width : entry.width;
+}
+bool IsMember(const PrmEntry& entry) {
+  return entry.width < 0 && entry.width > -8;
+}
+
+// A packed block as the instrument writes it: random values in every field, zero elsewhere.
+std::vector<unsigned char> RandomPackedBlock(std::mt19937& random, const PrmEntry* table, int count,
+                                             int blockSize) {
+  std::vector<unsigned char> block(static_cast<std::size_t>(blockSize), 0);
+  for (int i = 0; i < count; ++i) {
+    if (!IsMember(table[i])) {
+      SetBits(block, FirstBit(table[i]), Width(table[i]),
+              static_cast<std::uint32_t>(random()) & maskTbl[Width(table[i])]);
+    }
+  }
+  return block;
+}
+
+// Exclusive data whose every byte fits its field: raw values plus the centring where it applies.
+std::vector<unsigned char> RandomExclusiveData(std::mt19937& random, const PrmEntry* table,
+                                               int count) {
+  std::vector<unsigned char> exclusive(static_cast<std::size_t>(count), 0);
+  for (int i = 0; i < count; ++i) {
+    const PrmEntry& entry = table[i];
+    const bool centred = entry.width >= 0 && entry.min < entry.offset && entry.offset <= 63;
+    const int pieceBits = entry.width >= 0 ? entry.width : 4;
+    const auto raw = static_cast<int>(static_cast<std::uint32_t>(random()) & maskTbl[pieceBits]);
+    exclusive[static_cast<std::size_t>(i)] =
+        static_cast<unsigned char>(raw + (centred ? 64 - entry.offset : 0));
+  }
+  return exclusive;
+}
+
+// The default oscillator block of a new tone, in exclusive data.
+const std::vector<unsigned char> kDefaultOsc = {
+    0x00, 0x01, 0x00, 0x7f, 0x00, 0x00, 0x01, 0x7f, 0x40, 0x40, 0x40, 0x40, 0x40, 0x7f, 0x00, 0x00,
+    0x00, 0x01, 0x00, 0x40, 0x40, 0x4a, 0x40, 0x40, 0x40, 0x40, 0x00, 0x7f, 0x40, 0x40, 0x00, 0x0a,
+    0x40, 0x40, 0x40, 0x40, 0x00, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x40, 0x40, 0x40, 0x40, 0x02, 0x40, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00,
+    0x01, 0x01, 0x00, 0x01, 0x01, 0x00, 0x00, 0x40, 0x40, 0x4a, 0x40, 0x40, 0x40, 0x40, 0x00, 0x7f,
+    0x40, 0x40, 0x00, 0x0a, 0x40, 0x40, 0x40, 0x40, 0x00, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40, 0x40, 0x40, 0x40, 0x02, 0x40, 0x40, 0x40,
+    0x40, 0x00, 0x00, 0x00, 0x01, 0x01, 0x00, 0x01, 0x01};
+
+} // namespace
+
+TEST(PackedToneBlock, ZeroBlock_UnpacksToZerosAndPacksBackToZeros) {
+  const std::vector<unsigned char> packed(kPatchToneBlockSize, 0);
+  std::vector<unsigned char> exclusive;
+
+  ASSERT_TRUE(UnpackToneBlock(packed.data(), exclusive));
+  EXPECT_EQ(exclusive, std::vector<unsigned char>(kPatchTonePrmCount, 0));
+
+  std::vector<unsigned char> repacked(kPatchToneBlockSize, 0xFF);
+  ASSERT_TRUE(PackToneBlock(repacked.data(), exclusive));
+  EXPECT_EQ(repacked, packed);
+}
+
+TEST(PackedToneBlock, ToneReference_LandsInTheFirstFourFields) {
+  // Tone number 700 is marker 87, then 699 split into 5 and 59.
+  std::vector<unsigned char> exclusive(kPatchTonePrmCount, 0);
+  exclusive[0] = 1;
+  exclusive[1] = 87;
+  exclusive[2] = 5;
+  exclusive[3] = 59;
+  std::vector<unsigned char> packed(kPatchToneBlockSize, 0);
+
+  ASSERT_TRUE(PackToneBlock(packed.data(), exclusive));
+
+  EXPECT_EQ(GetBits(packed, 0, 1), 1u);
+  EXPECT_EQ(GetBits(packed, 1, 7), 87u);
+  EXPECT_EQ(GetBits(packed, 8, 7), 5u);
+  EXPECT_EQ(GetBits(packed, 15, 7), 59u);
+}
+
+TEST(PackedBlocks, BitsNoFieldCovers_AreWrittenAsZero) {
+  std::mt19937 random(7);
+  std::vector<unsigned char> tone(kPatchToneBlockSize, 0xFF);
+  ASSERT_TRUE(PackToneBlock(tone.data(),
+                            RandomExclusiveData(random, kPatchTonePrmTbl, kPatchTonePrmCount)));
+  EXPECT_EQ(GetBits(tone, 122, 6), 0u);
+
+  std::vector<unsigned char> osc(kOscBlockSize, 0xFF);
+  ASSERT_TRUE(PackOscBlock(osc.data(), RandomExclusiveData(random, kOscPrmTbl, kOscPrmCount)));
+  EXPECT_EQ(GetBits(osc, 245, 3), 0u); // padding before the first 32-bit value
+  EXPECT_EQ(GetBits(osc, 505, 7), 0u); // padding before the second
+  EXPECT_EQ(GetBits(osc, 615, 9), 0u); // the end of the block
+}
+
+TEST(PackedBlocks, RandomPackedBlocks_SurviveUnpackAndPack) {
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 200; ++round) {
+    const auto tone =
+        RandomPackedBlock(random, kPatchTonePrmTbl, kPatchTonePrmCount, kPatchToneBlockSize);
+    std::vector<unsigned char> toneExclusive;
+    ASSERT_TRUE(UnpackToneBlock(tone.data(), toneExclusive));
+    std::vector<unsigned char> toneAgain(kPatchToneBlockSize, 0x5A);
+    ASSERT_TRUE(PackToneBlock(toneAgain.data(), toneExclusive));
+    ASSERT_EQ(toneAgain, tone) << "round " << round;
+
+    const auto osc = RandomPackedBlock(random, kOscPrmTbl, kOscPrmCount, kOscBlockSize);
+    std::vector<unsigned char> oscExclusive;
+    ASSERT_TRUE(UnpackOscBlock(osc.data(), oscExclusive));
+    std::vector<unsigned char> oscAgain(kOscBlockSize, 0x5A);
+    ASSERT_TRUE(PackOscBlock(oscAgain.data(), oscExclusive));
+    ASSERT_EQ(oscAgain, osc) << "round " << round;
+  }
+}
+
+TEST(PackedBlocks, RandomValidExclusiveData_SurvivesPackAndUnpack) {
+  std::mt19937 random(1234);
+  for (int round = 0; round < 200; ++round) {
+    const auto tone = RandomExclusiveData(random, kPatchTonePrmTbl, kPatchTonePrmCount);
+    std::vector<unsigned char> packedTone(kPatchToneBlockSize, 0);
+    ASSERT_TRUE(PackToneBlock(packedTone.data(), tone));
+    std::vector<unsigned char> toneAgain;
+    ASSERT_TRUE(UnpackToneBlock(packedTone.data(), toneAgain));
+    ASSERT_EQ(toneAgain, tone) << "round " << round;
+
+    const auto osc = RandomExclusiveData(random, kOscPrmTbl, kOscPrmCount);
+    std::vector<unsigned char> packedOsc(kOscBlockSize, 0);
+    ASSERT_TRUE(PackOscBlock(packedOsc.data(), osc));
+    std::vector<unsigned char> oscAgain;
+    ASSERT_TRUE(UnpackOscBlock(packedOsc.data(), oscAgain));
+    ASSERT_EQ(oscAgain, osc) << "round " << round;
+  }
+}
+
+TEST(PackedOscBlock, DefaultOscillator_SurvivesPackAndUnpack) {
+  std::vector<unsigned char> packed(kOscBlockSize, 0);
+  ASSERT_TRUE(PackOscBlock(packed.data(), kDefaultOsc));
+  std::vector<unsigned char> unpacked;
+  ASSERT_TRUE(UnpackOscBlock(packed.data(), unpacked));
+  EXPECT_EQ(unpacked, kDefaultOsc);
+}
+
+TEST(PackedBlocks, ShortExclusiveData_PacksNothing) {
+  std::vector<unsigned char> tone(kPatchToneBlockSize, 0xA5);
+  EXPECT_FALSE(PackToneBlock(tone.data(), std::vector<unsigned char>(55, 0)));
+  EXPECT_EQ(tone, std::vector<unsigned char>(kPatchToneBlockSize, 0xA5));
+
+  std::vector<unsigned char> osc(kOscBlockSize, 0xA5);
+  EXPECT_FALSE(PackOscBlock(osc.data(), std::vector<unsigned char>()));
+  EXPECT_EQ(osc, std::vector<unsigned char>(kOscBlockSize, 0xA5));
+}
