@@ -5,6 +5,7 @@
 #include "domain/CZelData.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <utility>
@@ -111,14 +112,20 @@ std::uint32_t CDomain::GetFileSize(const std::string& path) const {
   if (path.empty()) {
     return 0;
   }
-  std::ifstream file(ReplacePathDelimiter(path, mPathDelimiter), std::ios::binary);
+  const std::string hostPath = ReplacePathDelimiter(path, mPathDelimiter);
+  // A folder opens as a stream here but has no size of its own to report.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(hostPath, error)) {
+    return 0;
+  }
+  std::ifstream file(hostPath, std::ios::binary);
   if (!file) {
     return 0;
   }
   file.seekg(0, std::ios::end);
   const std::streamoff size = file.tellg();
   if (size <= 0) {
-    return 0; // empty, or a stream that cannot seek (a folder, for one)
+    return 0; // empty, or a stream that cannot seek
   }
   // Larger files read as the largest size, so every limit check refuses them.
   constexpr auto kLargest = std::numeric_limits<std::uint32_t>::max();

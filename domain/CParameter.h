@@ -9,7 +9,7 @@ namespace Bris {
 class CParameter {
 public:
   // The kind of a slot. Any other value selects nothing.
-  enum EDataType { kPatch = 0, kTone = 1, kWave = 2 };
+  enum EDataType : int { kPatch = 0, kTone = 1, kWave = 2 };
 
   static constexpr int kMemoLineCount = 4;
   static constexpr std::string::size_type kMaxNameBytes = 12;
