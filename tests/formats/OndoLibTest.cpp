@@ -71,20 +71,6 @@ TEST(OndoLibFieldAccess, EveryOscillatorField_ChangesOnlyItsOwnBits) {
   ExpectEveryFieldWritesOnlyItsOwnBits(kOscPrmTbl, kOscPrmCount, kOscBlockSize);
 }
 
-TEST(OndoLibFieldAccess, SevenBitFieldAtBitSeven_SpansTwoBytes) {
-  // Given a block of ones, when the 7-bit field at bit 15 (byte 1, bit 7) is cleared
-  std::vector<unsigned char> block = Filled(kPatchToneBlockSize, 0xFF);
-  const unsigned char zero[1] = {0};
-
-  ASSERT_EQ(OndoLibWriteExcData(block.data(), &kPatchTonePrmTbl[3], zero, 1), 1);
-
-  // then the last bit of byte 1 and the first six of byte 2 are cleared, nothing else
-  std::vector<unsigned char> expected = Filled(kPatchToneBlockSize, 0xFF);
-  expected[1] = 0xFE;
-  expected[2] = 0x03;
-  EXPECT_EQ(block, expected);
-}
-
 TEST(OndoLibExcData, CountOfZeroOrLess_ConvertsNothingAndLeavesBuffersAlone) {
   std::vector<unsigned char> packed = Filled(kOscBlockSize, 0xA5);
   std::vector<unsigned char> exclusive = Filled(kOscPrmCount, 0x11);

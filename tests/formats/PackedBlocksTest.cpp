@@ -78,23 +78,6 @@ TEST(PackedToneBlock, ZeroBlock_UnpacksToZerosAndPacksBackToZeros) {
   EXPECT_EQ(repacked, packed);
 }
 
-TEST(PackedToneBlock, ToneReference_LandsInTheFirstFourFields) {
-  // Tone number 700 is marker 87, then 699 split into 5 and 59.
-  std::vector<unsigned char> exclusive(kPatchTonePrmCount, 0);
-  exclusive[0] = 1;
-  exclusive[1] = 87;
-  exclusive[2] = 5;
-  exclusive[3] = 59;
-  std::vector<unsigned char> packed(kPatchToneBlockSize, 0);
-
-  ASSERT_TRUE(PackToneBlock(packed.data(), exclusive));
-
-  EXPECT_EQ(GetBits(packed, 0, 1), 1u);
-  EXPECT_EQ(GetBits(packed, 1, 7), 87u);
-  EXPECT_EQ(GetBits(packed, 8, 7), 5u);
-  EXPECT_EQ(GetBits(packed, 15, 7), 59u);
-}
-
 TEST(PackedBlocks, BitsNoFieldCovers_AreWrittenAsZero) {
   std::mt19937 random(7);
   std::vector<unsigned char> tone(kPatchToneBlockSize, 0xFF);
