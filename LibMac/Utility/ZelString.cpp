@@ -83,11 +83,18 @@ std::string GetFileName(std::string path) {
   return BeforeLastDot(name);
 }
 
-std::string GetImportFileName(std::string path) { return BeforeLastDot(AfterLastSlash(path)); }
+std::string GetImportFileName(std::string path) {
+  return BeforeLastDot(AfterLastSlash(path));
+}
 
 std::string GetExtensionName(std::string path) {
+  // A "." in a folder name (every project folder ends in ".prj") is no extension of the file.
   const auto dot = path.rfind('.');
-  return dot == std::string::npos ? std::string() : path.substr(dot);
+  const auto slash = path.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+    return std::string();
+  }
+  return path.substr(dot);
 }
 
 std::string GetFolderName(std::string path) {

@@ -19,7 +19,7 @@ int GetFileIndex(std::string path);
 std::string GetFileName(std::string path);
 // The base name of an outside file, without its extension.
 std::string GetImportFileName(std::string path);
-// The part from the last "." on, dot included; empty when there is no ".".
+// The part from the last "." on, dot included; empty when the file name itself has no ".".
 std::string GetExtensionName(std::string path);
 // The part before the last "/"; the whole path when there is none.
 std::string GetFolderName(std::string path);

@@ -1,0 +1,205 @@
+#include "LibMac/Utility/UFileUtils.h"
+
+#include <cctype>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string::size_type kMaxFullPathBytes = 1024;
+constexpr std::string::size_type kMaxNameBytes = 255;
+
+char Lowered(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool MatchesAny(const std::string& name, const char* const* patterns) {
+  for (const char* const* pattern = patterns; pattern != nullptr && *pattern != nullptr;
+       ++pattern) {
+    if (UFileUtils::IsEqualExt(name, *pattern)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string JoinFolder(const std::string& folder, const std::string& name) {
+  if (folder.empty() || folder.back() == '/') {
+    return folder + name;
+  }
+  return folder + "/" + name;
+}
+
+// Cuts text to at most maxBytes without leaving the lead bytes of a character behind.
+std::string CutToBytes(const std::string& text, std::string::size_type maxBytes) {
+  if (text.size() <= maxBytes) {
+    return text;
+  }
+  std::string::size_type end = maxBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+    --end; // text[end] continues the character that starts before it
+  }
+  return text.substr(0, end);
+}
+
+// Flushes a written file to the disk, so that the rename that follows never exposes an empty one.
+bool SyncFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) {
+    return false;
+  }
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
+void SyncFolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd >= 0) {
+    ::fsync(fd); // best effort: the rename itself has already succeeded
+    ::close(fd);
+  }
+}
+
+} // namespace
+
+int UFileUtils::SearchFiles(const std::string& folder, const char* const* patterns,
+                            std::list<std::string>* paths) {
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    std::error_code ignored;
+    if (!entry.is_regular_file(ignored)) {
+      continue;
+    }
+    const std::string name = entry.path().filename().string();
+    if (MatchesAny(name, patterns) && paths != nullptr) {
+      paths->push_back(JoinFolder(folder, name));
+    }
+  }
+  return kEndOfListing;
+}
+
+int UFileUtils::DeleteSubFiles(const std::string& folder, const char* const* patterns,
+                               bool countOnly) {
+  std::list<std::string> found;
+  SearchFiles(folder, patterns, &found);
+  if (!countOnly) {
+    for (const auto& path : found) {
+      ::unlink(path.c_str());
+    }
+  }
+  return static_cast<int>(found.size());
+}
+
+bool UFileUtils::IsEqualExt(const std::string& name, const std::string& pattern) {
+  if (CheckFileExtension(name, pattern)) {
+    return true;
+  }
+  const auto dot = name.rfind('.');
+  if (dot == std::string::npos) {
+    return false;
+  }
+  const std::string extension = name.substr(dot);
+  std::string::size_type i = 0;
+  for (; i < pattern.size(); ++i) {
+    if (pattern[i] == '*') {
+      return true;
+    }
+    if (i >= extension.size() || extension[i] != pattern[i]) {
+      return false;
+    }
+  }
+  return i == extension.size();
+}
+
+bool UFileUtils::CheckFileExtension(const std::string& name, const std::string& ext) {
+  if (ext.size() > name.size()) {
+    return false;
+  }
+  const auto start = name.size() - ext.size();
+  for (std::string::size_type i = 0; i < ext.size(); ++i) {
+    if (Lowered(name[start + i]) != Lowered(ext[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void UFileUtils::GetFullPathString(const std::string& spec, std::string& path, bool /*utf8*/) {
+  path.clear();
+  if (spec.empty()) {
+    return;
+  }
+  std::error_code error;
+  const fs::path absolute = fs::absolute(fs::path(spec), error);
+  if (error) {
+    return;
+  }
+  std::string full = absolute.lexically_normal().string();
+  if (full.size() <= kMaxFullPathBytes) {
+    path = std::move(full);
+  }
+}
+
+bool UFileUtils::IsFolder(const std::string& spec) {
+  return fs::is_directory(fs::path(spec));
+}
+
+std::string UFileUtils::UTF8ToSystemEncoding(const std::string& utf8) {
+  return CutToBytes(utf8, kMaxNameBytes);
+}
+
+std::string UFileUtils::SystemEncodingToUTF8(const std::string& system) {
+  return CutToBytes(system, kMaxNameBytes);
+}
+
+bool UFileUtils::Is2byteChar(unsigned char byte) {
+  return byte >= 0x80;
+}
+
+std::string::size_type UFileUtils::FindChar(const std::string& text, char c,
+                                            std::string::size_type from) {
+  const char wanted = Lowered(c);
+  for (auto i = from; i < text.size(); ++i) {
+    if (Lowered(text[i]) == wanted) {
+      return i;
+    }
+  }
+  return std::string::npos;
+}
+
+std::string::size_type UFileUtils::ReverseFindChar(const std::string& text, char c) {
+  const char wanted = Lowered(c);
+  for (auto i = text.size(); i > 0; --i) {
+    if (Lowered(text[i - 1]) == wanted) {
+      return i - 1;
+    }
+  }
+  return std::string::npos;
+}
+
+bool UFileUtils::ReplaceFileContents(const std::string& path,
+                                     const std::function<void(std::ostream&)>& writer) {
+  const std::string newPath = path + ".new";
+  bool written = false;
+  {
+    std::ofstream out(newPath, std::ios::out | std::ios::trunc);
+    if (out) {
+      writer(out);
+      out.close();
+      written = !out.fail();
+    }
+  }
+  if (written && SyncFile(newPath) && ::rename(newPath.c_str(), path.c_str()) == 0) {
+    SyncFolderOf(path);
+    return true;
+  }
+  ::unlink(newPath.c_str());
+  return false;
+}

@@ -1,0 +1,88 @@
+#include "LibMac/Utility/Ux.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <pwd.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Normalised(const std::string& path) {
+  if (path.empty()) {
+    return path;
+  }
+  return fs::path(path).lexically_normal().string(); // keeps a trailing "/"
+}
+
+std::string HomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') {
+    return home;
+  }
+  const passwd* user = ::getpwuid(::getuid());
+  return (user != nullptr && user->pw_dir != nullptr) ? user->pw_dir : "";
+}
+
+// An XDG base folder: the variable when it holds an absolute path, else home + fallback.
+std::string XdgFolder(const char* variable, const char* fallback) {
+  const char* value = std::getenv(variable);
+  if (value != nullptr && value[0] == '/') {
+    return value;
+  }
+  const std::string home = HomeFolder();
+  return home.empty() ? std::string() : home + fallback;
+}
+
+std::string WithoutTrailingSlash(std::string path) {
+  while (path.size() > 1 && path.back() == '/') {
+    path.pop_back();
+  }
+  return path;
+}
+
+} // namespace
+
+namespace Ux {
+
+bool ToFSSpec(const std::string& path, std::string& spec) {
+  spec = Normalised(path);
+  return !spec.empty();
+}
+
+bool ToPathName(const std::string& spec, std::string& path) {
+  path = Normalised(spec);
+  return !path.empty();
+}
+
+std::string FSRefGetPath(const std::string& ref) {
+  return Normalised(ref);
+}
+
+std::string GetSpecialFolderName(EFolderType folderType) {
+  std::string folder;
+  switch (folderType) {
+  case kApplicationSupportFolder:
+    folder = XdgFolder("XDG_DATA_HOME", "/.local/share");
+    break;
+  case kPreferencesFolder:
+    folder = XdgFolder("XDG_CONFIG_HOME", "/.config");
+    break;
+  case kDocumentsFolder: {
+    const std::string home = HomeFolder();
+    folder = home.empty() ? std::string() : home + "/Documents";
+    break;
+  }
+  }
+  if (folder.empty()) {
+    return folder;
+  }
+  folder = WithoutTrailingSlash(folder);
+  std::error_code error;
+  fs::create_directories(folder, error);
+  return fs::is_directory(folder, error) ? folder : std::string();
+}
+
+} // namespace Ux

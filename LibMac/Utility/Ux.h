@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// Path helpers of this host. A file specification or reference is the full path itself, so the
+// conversions reduce to normalising a "/"-separated UTF-8 path.
+namespace Ux {
+
+// The standard folders the librarian uses.
+enum EFolderType {
+  kApplicationSupportFolder, // $XDG_DATA_HOME, else ~/.local/share
+  kPreferencesFolder,        // $XDG_CONFIG_HOME, else ~/.config
+  kDocumentsFolder,          // ~/Documents
+};
+
+// spec = the normalised form of path ("." and ".." resolved lexically, doubled "/" merged; a
+// trailing "/" is kept). False, with spec empty, for an empty path.
+bool ToFSSpec(const std::string& path, std::string& spec);
+// path = the normalised form of spec; false, with path empty, for an empty spec.
+bool ToPathName(const std::string& spec, std::string& path);
+// The path of a file reference: the normalised reference; empty for an empty one.
+std::string FSRefGetPath(const std::string& ref);
+
+// Full path (without a trailing "/") of a standard folder, created when missing; empty when the
+// folder cannot be found or created.
+std::string GetSpecialFolderName(EFolderType folderType);
+
+} // namespace Ux
