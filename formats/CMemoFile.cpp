@@ -1,0 +1,83 @@
+#include "formats/CMemoFile.h"
+
+#include <array>
+#include <istream>
+#include <limits>
+#include <ostream>
+
+namespace Bris {
+
+namespace {
+
+// The next line of in, cut to kMaxLineBytes; false at the end of the input.
+bool ReadLine(std::istream& in, std::array<char, CMemoFile::kMaxLineBytes + 1>& buffer,
+              std::string& line) {
+  in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+  const std::streamsize extracted = in.gcount();
+  if (in.bad() || (extracted == 0 && in.eof())) {
+    return false;
+  }
+  if (in.fail() && !in.eof()) {
+    // Longer than the buffer: keep its start and skip the rest, so it counts as one line.
+    in.clear();
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    line.assign(buffer.data(), CMemoFile::kMaxLineBytes);
+    return true;
+  }
+  if (in.fail()) {
+    return false; // nothing readable (a folder, for one)
+  }
+  const bool endedByLineFeed = !in.eof();
+  line.assign(buffer.data(), static_cast<std::size_t>(extracted - (endedByLineFeed ? 1 : 0)));
+  return true;
+}
+
+} // namespace
+
+const char* CMemoFile::FileName(CParameter::EDataType kind) {
+  switch (kind) {
+  case CParameter::kPatch:
+    return "PatchMemo.txt";
+  case CParameter::kTone:
+    return "ToneMemo.txt";
+  case CParameter::kWave:
+    return "WaveMemo.txt";
+  }
+  return nullptr;
+}
+
+void CMemoFile::Read(std::istream& in, CParameterArray& records) {
+  std::array<char, kMaxLineBytes + 1> buffer;
+  std::string line;
+  const std::size_t lineCount = records.size() * CParameter::kMemoLineCount;
+  for (std::size_t k = 0; k < lineCount && ReadLine(in, buffer, line); ++k) {
+    CParameter* record = records[k / CParameter::kMemoLineCount];
+    if (record != nullptr) {
+      record->SetMemo(static_cast<int>(k % CParameter::kMemoLineCount), line);
+    }
+  }
+}
+
+void CMemoFile::Write(std::ostream& out, const CParameterArray& records) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const CParameter* record = records[i];
+    for (int memo = 0; memo < CParameter::kMemoLineCount; ++memo) {
+      if (record != nullptr) {
+        out << ToLine(record->GetMemo(memo));
+      }
+      out << '\n';
+    }
+  }
+}
+
+std::string CMemoFile::ToLine(const std::string& memo) {
+  std::string line = memo.substr(0, memo.find('\0'));
+  for (char& c : line) {
+    if (c == '\n') {
+      c = ' ';
+    }
+  }
+  return line;
+}
+
+} // namespace Bris
