@@ -1,0 +1,447 @@
+#include "store/CZelFileDocument.h"
+
+#include "LibMac/Utility/UFileUtils.h"
+#include "LibMac/Utility/ZelString.h"
+#include "Zel/Generic/CZelTextOut.h"
+#include "domain/CDomain.h"
+#include "formats/CMemoFile.h"
+#include "formats/CPatchSvdManager.h"
+#include "formats/CToneSvdManager.h"
+#include "formats/WaveFiles.h"
+#include "store/SlotFileNames.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <memory>
+#include <unistd.h>
+
+namespace Bris {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Wave import's error codes on the domain's error output.
+constexpr int kErrorTooFewBlankWaveSlots = 6;
+constexpr int kErrorWaveSizeLimit = 8;
+constexpr int kErrorNothingImported = 9;
+
+bool IsRegularFile(const std::string& systemPath) {
+  std::error_code error;
+  return fs::is_regular_file(systemPath, error);
+}
+
+// A file that does not exist yet can be created when its folder exists and is writable.
+bool CanCreateFile(const std::string& systemPath) {
+  const auto slash = systemPath.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : systemPath.substr(0, slash + 1);
+  std::error_code error;
+  return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+bool CanOpenForUpdate(const std::string& systemPath) {
+  std::fstream file(systemPath, std::ios::in | std::ios::out | std::ios::binary);
+  return file.is_open();
+}
+
+// Reads one data file into record with the reader; false when it cannot be opened, read or
+// closed, or is not a file of the reader's kind.
+template <class TRecord, class TReader>
+bool ReadDataFile(const std::string& systemPath, TRecord& record, const TReader& reader,
+                  bool (TReader::*read)(std::istream&, TRecord&) const) {
+  std::ifstream file(systemPath, std::ios::binary);
+  if (!file || !(reader.*read)(file, record)) {
+    return false;
+  }
+  file.close();
+  return !file.fail();
+}
+
+} // namespace
+
+int CZelFileDocument::sTempIndex = 0;
+
+CZelFileDocument::CZelFileDocument() = default;
+
+CZelFileDocument::~CZelFileDocument() = default;
+
+std::string CZelFileDocument::SystemPath(const std::string& path) {
+  return ReplacePathDelimiter(path, Domain().GetPathDelimiter());
+}
+
+void CZelFileDocument::ReportError(int code) {
+  if (CZelTextOut* out = Domain().GetErrorOut()) {
+    out->Write(code);
+  }
+}
+
+// --- Whole-file copy
+
+bool CZelFileDocument::CopyZelFile(std::string source, std::string destination) {
+  const std::string from = SystemPath(source);
+  // A folder or a device opens like a file but has no size to copy.
+  if (!IsRegularFile(from)) {
+    return false;
+  }
+  std::vector<char> contents;
+  {
+    std::ifstream in(from, std::ios::binary);
+    if (!in) {
+      return false;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0) {
+      return false;
+    }
+    in.seekg(0, std::ios::beg);
+    contents.resize(static_cast<std::size_t>(size));
+    if (size > 0 && !in.read(contents.data(), size)) {
+      return false;
+    }
+    in.close();
+    if (in.fail()) {
+      return false;
+    }
+  }
+  std::ofstream out(SystemPath(destination), std::ios::binary | std::ios::trunc);
+  if (!out) {
+    return false;
+  }
+  out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+  out.close();
+  return !out.fail();
+}
+
+bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string destination) {
+  const std::string from = SystemPath(source);
+  if (!IsRegularFile(from) || !std::ifstream(from, std::ios::binary).is_open()) {
+    return false;
+  }
+  const std::string to = SystemPath(destination);
+  if (!std::ifstream(to, std::ios::binary).is_open()) {
+    // Not there yet: the copy will create it, which needs its folder.
+    return CanCreateFile(to);
+  }
+  return CanOpenForUpdate(to);
+}
+
+// --- Reading a project
+
+bool CZelFileDocument::ReadDocument(std::string projectPath, std::list<std::string> patchFiles,
+                                    std::list<std::string> toneFiles,
+                                    std::list<std::string> waveFiles) {
+  if (!mData.SetProjectName(projectPath)) {
+    return false;
+  }
+  SetOriginalNames(std::move(patchFiles), CParameter::kPatch);
+  SetOriginalNames(std::move(toneFiles), CParameter::kTone);
+  SetOriginalNames(std::move(waveFiles), CParameter::kWave);
+  // Tones link to the patches already read, waves to the tones.
+  return ReadPatch() && ReadTone() && ReadWave();
+}
+
+bool CZelFileDocument::ReadPatch() {
+  mData.DeletePatchArray();
+  const CPatchSvdManager reader;
+  for (const auto& path : mData.mPatchOriginalNames) {
+    auto patch = std::make_unique<CPatch>();
+    patch->SetFilePath(path);
+    patch->SetFinalName(path, true);
+    if (!path.empty() &&
+        !ReadDataFile(SystemPath(path), *patch, reader, &CPatchSvdManager::ReadPatchFile)) {
+      return false;
+    }
+    mData.mPatches.mParameters.push_back(patch.release());
+  }
+  ReadMemo(CParameter::kPatch);
+  return true;
+}
+
+bool CZelFileDocument::ReadTone() {
+  mData.DeleteToneArray();
+  const CToneSvdManager reader;
+  for (const auto& path : mData.mToneOriginalNames) {
+    auto tone = std::make_unique<CTone>();
+    tone->SetFilePath(path);
+    tone->SetFinalName(path, true);
+    if (!path.empty() &&
+        !ReadDataFile(SystemPath(path), *tone, reader, &CToneSvdManager::ReadToneFile)) {
+      return false;
+    }
+    mData.mTones.mParameters.push_back(tone.release());
+  }
+  LinkPatchesToTones();
+  ReadMemo(CParameter::kTone);
+  return true;
+}
+
+bool CZelFileDocument::ReadWave() {
+  mData.DeleteWaveArray();
+  for (const auto& path : mData.mWaveOriginalNames) {
+    // Nothing is read from a wave file; it only has to open.
+    if (!path.empty() && !std::ifstream(SystemPath(path), std::ios::binary).is_open()) {
+      return false;
+    }
+    auto wave = std::make_unique<CWave>();
+    wave->SetFilePath(path);
+    wave->SetFinalName(path, true);
+    mData.mWaves.mParameters.push_back(wave.release());
+  }
+  LinkTonesToWaves();
+  ReadMemo(CParameter::kWave);
+  return true;
+}
+
+// A tone number beyond the tone list (the two bytes can name up to 16384) names no slot: it stays
+// in the patch's bytes, but no tone lists the patch.
+void CZelFileDocument::LinkPatchesToTones() {
+  const std::size_t toneCount = mData.mTones.size();
+  for (std::size_t patchIndex = 0; patchIndex < mData.mPatches.size(); ++patchIndex) {
+    for (unsigned toneNumber : mData.mPatches.Get(patchIndex)->GetToneNumbers()) {
+      if (toneNumber >= 1 && toneNumber <= toneCount) {
+        mData.mTones.Get(toneNumber - 1)->AddPatchIndex(static_cast<unsigned>(patchIndex), false);
+      }
+    }
+  }
+}
+
+// Likewise a wave number beyond the wave list stays in the tone's bytes and links nothing.
+void CZelFileDocument::LinkTonesToWaves() {
+  const std::size_t waveCount = mData.mWaves.size();
+  for (std::size_t toneIndex = 0; toneIndex < mData.mTones.size(); ++toneIndex) {
+    for (unsigned waveNumber : mData.mTones.Get(toneIndex)->GetWaveNumbers()) {
+      if (waveNumber >= 1 && waveNumber <= waveCount) {
+        mData.mWaves.Get(waveNumber - 1)->AddToneIndex(static_cast<unsigned>(toneIndex), false);
+      }
+    }
+  }
+}
+
+// --- Memo files
+
+void CZelFileDocument::ReadMemo(EDataType kind) {
+  const char* fileName = CMemoFile::FileName(kind);
+  CParameterArray* records = mData.GetArray(kind);
+  if (fileName == nullptr || records == nullptr) {
+    return;
+  }
+  // A missing or unreadable memo file leaves the memos as they are.
+  std::ifstream in(SystemPath(mData.mProjectPath + fileName));
+  if (in) {
+    CMemoFile::Read(in, *records);
+  }
+}
+
+bool CZelFileDocument::WriteMemo(EDataType kind) {
+  const char* fileName = CMemoFile::FileName(kind);
+  const CParameterArray* records = mData.GetArray(kind);
+  if (fileName == nullptr || records == nullptr) {
+    return false;
+  }
+  const bool written = UFileUtils::ReplaceFileContents(
+      SystemPath(mData.mProjectPath + fileName),
+      [records](std::ostream& out) { CMemoFile::Write(out, *records); });
+  if (!written) {
+    mMemoWriteFailed = true;
+  }
+  return true;
+}
+
+// --- Patch and tone files
+
+bool CZelFileDocument::WritePatchTone(std::string path, const CPatch* patch) {
+  if (patch == nullptr) {
+    return true;
+  }
+  // In and out without truncation: the file must exist, and no file is created.
+  std::fstream file(SystemPath(path), std::ios::in | std::ios::out | std::ios::binary);
+  if (!file) {
+    return false;
+  }
+  const bool written = CPatchSvdManager().WritePatchFile(file, *patch);
+  file.close();
+  return written && !file.fail();
+}
+
+bool CZelFileDocument::WriteToneOsc(std::string path, const CTone* tone) {
+  if (tone == nullptr) {
+    return true;
+  }
+  std::fstream file(SystemPath(path), std::ios::in | std::ios::out | std::ios::binary);
+  if (!file) {
+    return false;
+  }
+  const bool written = CToneSvdManager().WriteToneFile(file, *tone);
+  file.close();
+  return written && !file.fail();
+}
+
+bool CZelFileDocument::IsEnableWritePatchTone(std::string path, const CPatch* patch) {
+  return patch != nullptr && CanOpenForUpdate(SystemPath(path));
+}
+
+bool CZelFileDocument::IsEnableWriteToneOsc(std::string path, const CTone* tone) {
+  return tone != nullptr && CanOpenForUpdate(SystemPath(path));
+}
+
+// --- Naming
+
+std::string CZelFileDocument::GetIndexStr(int n) {
+  return IndexString(n);
+}
+
+bool CZelFileDocument::SetOriginalNames(std::list<std::string> paths, EDataType kind) {
+  if (std::vector<std::string>* names = mData.GetOriginalNames(kind)) {
+    *names = AssignFilesToSlots(std::move(paths), CZelData::GetParameterSize(kind), mUselessFiles);
+  }
+  return true;
+}
+
+std::string CZelFileDocument::GetTargetPath(EDataType kind, std::size_t slotIndex) const {
+  const CParameterArray* records = mData.GetArray(kind);
+  if (records == nullptr || slotIndex >= records->size() || (*records)[slotIndex] == nullptr) {
+    return std::string();
+  }
+  const CParameter& record = *(*records)[slotIndex];
+  return mData.mProjectPath + sFolderName[kind] + GetIndexStr(static_cast<int>(slotIndex + 1)) +
+         record.GetName() + GetExtensionName(record.GetFilePath());
+}
+
+bool CZelFileDocument::UpdateFileNames(EDataType kind, bool saveAs) {
+  CParameterArray* records = mData.GetArray(kind);
+  std::vector<std::string>* originalNames = mData.GetOriginalNames(kind);
+  if (records == nullptr || originalNames == nullptr) {
+    return false;
+  }
+  const std::size_t slotCount = std::min(records->size(), originalNames->size());
+  for (std::size_t slotIndex = 0; slotIndex < slotCount; ++slotIndex) {
+    CParameter* record = (*records)[slotIndex];
+    if (record == nullptr) {
+      continue;
+    }
+    const std::string original = (*originalNames)[slotIndex];
+    const std::string filePath = record->GetFilePath();
+    std::string newPath;
+    if (filePath != original) {
+      if (!filePath.empty()) {
+        newPath = GetTargetPath(kind, slotIndex);
+      }
+    } else if (!original.empty()) {
+      newPath = GetTargetPath(kind, slotIndex);
+      if (saveAs || GetFileName(filePath) != record->GetName()) {
+        UpdateInitialName(original, newPath, kind);
+      }
+    }
+    record->SetFilePath(newPath);
+    (*originalNames)[slotIndex] = newPath;
+  }
+  return true;
+}
+
+bool CZelFileDocument::UpdateInitialName(std::string oldPath, std::string newPath, EDataType kind) {
+  bool changed = false;
+  for (CZelData* data : GetAllZelData()) {
+    CParameterArray* records = data != nullptr ? data->GetArray(kind) : nullptr;
+    if (records == nullptr) {
+      continue;
+    }
+    for (CParameter* record : records->mParameters) {
+      if (record != nullptr && record->GetFilePath() == oldPath) {
+        record->SetFilePath(newPath);
+        changed = true;
+      }
+    }
+  }
+  return changed;
+}
+
+bool CZelFileDocument::SearchInitialName(std::string path, EDataType kind, bool otherProjectsOnly) {
+  for (CZelData* data : GetAllZelData()) {
+    if (data == nullptr || (otherProjectsOnly && data == &mData)) {
+      continue;
+    }
+    const CParameterArray* records = data->GetArray(kind);
+    if (records == nullptr) {
+      continue;
+    }
+    for (const CParameter* record : records->mParameters) {
+      if (record != nullptr && record->GetFilePath() == path) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// --- Waves
+
+std::uint32_t CZelFileDocument::GetTotalWaveSizeValue() const {
+  std::uint64_t total = 0;
+  for (const CParameter* wave : mData.mWaves.mParameters) {
+    if (wave != nullptr && !wave->IsBlank()) {
+      total += Domain().GetFileSize(wave->GetFilePath());
+    }
+  }
+  constexpr std::uint64_t kLargest = std::numeric_limits<std::uint32_t>::max();
+  return static_cast<std::uint32_t>(std::min(total, kLargest));
+}
+
+std::string CZelFileDocument::GetTotalWaveSize() const {
+  return FormatWaveSize(GetTotalWaveSizeValue());
+}
+
+int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
+  if (paths.empty()) {
+    ReportError(kErrorNothingImported);
+    return 0;
+  }
+  // Counted as offered, before duplicates and refused extensions are taken out.
+  if (paths.size() > mData.GetDeletedSize(CParameter::kWave)) {
+    ReportError(kErrorTooFewBlankWaveSlots);
+    return 0;
+  }
+  paths.sort();
+  paths.unique();
+  paths.remove_if(
+      [](const std::string& path) { return !IsImportableWaveExtension(GetExtensionName(path)); });
+  // Without a work folder the copies would land wherever the process happens to run.
+  std::string workFolder = Domain().GetWorkFolderPath();
+  if (paths.empty() || workFolder.empty()) {
+    ReportError(kErrorNothingImported);
+    return 0;
+  }
+  if (workFolder.back() != '/') {
+    workFolder += '/';
+  }
+  std::uint64_t total = GetTotalWaveSizeValue();
+  for (const auto& path : paths) {
+    total += Domain().GetFileSize(path);
+  }
+  if (total > kTotalWaveSizeLimit) {
+    ReportError(kErrorWaveSizeLimit);
+    return 0;
+  }
+
+  Domain().ClearUndoDoc();
+  Domain().CopyToUndoBuffer(CDomain::kUndoAll, &mData);
+  const std::vector<unsigned> blankWaveIndexes = mData.GetDeletedIndexes(CParameter::kWave);
+  int imported = 0;
+  for (const auto& path : paths) {
+    const std::string name = GetIndexStr(sTempIndex++) + ShortenImportName(GetImportFileName(path));
+    const std::string copyPath = workFolder + name + GetExtensionName(path);
+    if (!CopyZelFile(path, copyPath)) {
+      ReportError(kErrorNothingImported);
+      return 0;
+    }
+    CParameter* wave = mData.mWaves[blankWaveIndexes[static_cast<std::size_t>(imported)]];
+    wave->SetFilePath(copyPath);
+    wave->SetFinalName(GetFileName(copyPath), false);
+    ++imported;
+  }
+  return imported;
+}
+
+} // namespace Bris

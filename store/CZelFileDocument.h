@@ -1,0 +1,134 @@
+#pragma once
+
+#include "domain/CParameter.h"
+#include "domain/CZelData.h"
+#include "formats/SvdFileLayout.h"
+
+#include <cstdint>
+#include <list>
+#include <string>
+#include <vector>
+
+namespace Bris {
+
+// The file side of one open project: owns the project's data set, fills it from the project
+// folder and keeps the slot files, their names and the memo files in line with it. Reports
+// nothing to the user; every operation answers bool (or a count) and the caller shows the alert.
+// Wave import alone reports its refusals through the domain's error channel.
+//
+// Paths are "/"-separated UTF-8; every path goes through ReplacePathDelimiter with the domain's
+// delimiter just before it reaches the file system.
+class CZelFileDocument {
+public:
+  using EDataType = CParameter::EDataType;
+
+  // The first 30 bytes of every patch and tone file.
+  static constexpr const auto& PatchHeaderData = SvdFileLayout::kPatchSignature;
+  static constexpr const auto& ToneHeaderData = SvdFileLayout::kToneSignature;
+  // Subfolder of each kind, indexed by EDataType.
+  static constexpr const char* sFolderName[3] = {"Patch/", "Tone/", "Wave/"};
+  // Numbers the temporary copies (imports, shelters) for the life of the process; never reset.
+  static int sTempIndex;
+
+  // Every slot blank, no useless files; touches nothing on disk.
+  CZelFileDocument();
+  virtual ~CZelFileDocument();
+  CZelFileDocument(const CZelFileDocument&) = delete;
+  CZelFileDocument& operator=(const CZelFileDocument&) = delete;
+
+  // --- Whole-file copy (virtual: the seam through which every copy of the store goes).
+  // Copies source byte for byte over destination (created or truncated). True when the
+  // destination now holds a complete copy; a failed write may leave a partial destination.
+  virtual bool CopyZelFile(std::string source, std::string destination);
+  // True when CopyZelFile would be able to open both files; creates and changes nothing.
+  bool IsEnableCopyZelFile(std::string source, std::string destination);
+
+  // --- Registry of open projects.
+  // The data sets of the open projects that have unsaved changes, in the application's order.
+  virtual std::vector<CZelData*> GetAllZelData() const = 0;
+  // Every open project document, in the application's order.
+  virtual std::vector<CZelFileDocument*> GetAllZelFileDocument() const = 0;
+
+  CZelData& GetZelData() { return mData; }
+  const CZelData& GetZelData() const { return mData; }
+  // Files of the subfolders that fit no slot; a later write deletes them.
+  const std::vector<std::string>& GetUselessFiles() const { return mUselessFiles; }
+
+  // --- Reading a project.
+  // projectPath: the project folder ending in ".prj/"; the lists: full paths of the data files
+  // of "Patch/", "Tone/" and "Wave/" (UFileUtils::SearchFiles with FileExt_Patch, _Tone, _Wave),
+  // in any order. True when the whole project was read; on false the document is to be thrown
+  // away (it is left partly filled).
+  bool ReadDocument(std::string projectPath, std::list<std::string> patchFiles,
+                    std::list<std::string> toneFiles, std::list<std::string> waveFiles);
+  // The steps of ReadDocument after the original-name lists are set: one record per slot, each
+  // named file read (patch, tone) or opened (wave), references linked, then the memo file.
+  bool ReadPatch();
+  bool ReadTone();
+  bool ReadWave();
+
+  // --- Naming.
+  static std::string GetIndexStr(int n);
+  // Fills the kind's original-name list from a listing of its subfolder; files that fit no slot
+  // go to the useless-file list. Always true.
+  bool SetOriginalNames(std::list<std::string> paths, EDataType kind);
+  // The path slot slotIndex (0-based) of the kind gets when written: project path + subfolder +
+  // index string + record name + the extension of the record's file. Empty for a kind or slot
+  // that does not exist.
+  std::string GetTargetPath(EDataType kind, std::size_t slotIndex) const;
+  // After a write: every slot's file path and original name become its target path (empty for a
+  // blank slot). False only for a kind other than patch, tone or wave.
+  bool UpdateFileNames(EDataType kind, bool saveAs);
+  // In every data set of GetAllZelData(), every record of the kind whose file path is oldPath
+  // gets newPath. True when any record changed.
+  bool UpdateInitialName(std::string oldPath, std::string newPath, EDataType kind);
+  // True when a record of the kind in a data set of GetAllZelData() has path as its file path;
+  // with otherProjectsOnly this document's own data set is not searched.
+  bool SearchInitialName(std::string path, EDataType kind, bool otherProjectsOnly);
+
+  // --- Patch and tone files: in-place rewrite of the reference blocks of an existing file.
+  // True on success, and for a null record without touching anything. No file is ever created.
+  bool WritePatchTone(std::string path, const CPatch* patch);
+  bool WriteToneOsc(std::string path, const CTone* tone);
+  // Dry runs: false for a null record, else whether the file opens for reading and writing.
+  bool IsEnableWritePatchTone(std::string path, const CPatch* patch);
+  bool IsEnableWriteToneOsc(std::string path, const CTone* tone);
+
+  // --- Memo files.
+  // Writes the kind's memo file (replacing the old one only once the new one is complete). True
+  // for patch, tone and wave even when the file could not be written; that failure is kept for
+  // the caller in IsMemoWriteFailed(). False for any other kind.
+  bool WriteMemo(EDataType kind);
+  // True when a WriteMemo since the last ClearMemoWriteFailed() could not write its file; the
+  // document then reports the save as failed and stays modified.
+  bool IsMemoWriteFailed() const { return mMemoWriteFailed; }
+  void ClearMemoWriteFailed() { mMemoWriteFailed = false; }
+
+  // --- Waves.
+  // Sum of the sizes of the files of all non-blank waves; files that cannot be opened add 0. A
+  // sum beyond 32 bits reads as 0xFFFFFFFF.
+  std::uint32_t GetTotalWaveSizeValue() const;
+  // The total as shown to the user ("1023 Bytes", "1.0 KB", "1.0 MB").
+  std::string GetTotalWaveSize() const;
+  // Copies the accepted audio files of paths into the work folder and puts them into the first
+  // blank wave slots, in sorted order. Returns the number imported; 0 on refusal, after writing
+  // error 6 (more files than blank slots), 8 (over the total size limit) or 9 (nothing to import,
+  // or a copy failed) to the domain's error output.
+  int ImportWaves(std::list<std::string> paths);
+
+protected:
+  // path as the file system takes it (the domain's path delimiter applied).
+  static std::string SystemPath(const std::string& path);
+
+private:
+  void ReadMemo(EDataType kind);
+  void LinkPatchesToTones();
+  void LinkTonesToWaves();
+  static void ReportError(int code);
+
+  CZelData mData;
+  std::vector<std::string> mUselessFiles;
+  bool mMemoWriteFailed = false;
+};
+
+} // namespace Bris
