@@ -1,0 +1,41 @@
+#include "LibMac/Utility/Ux.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The test main points HOME and the XDG folders at a temporary folder.
+TEST(UxTest, SpecialFolders_FollowXdgAndAreCreated) {
+  const std::string home = std::getenv("HOME");
+  const std::string data = std::getenv("XDG_DATA_HOME");
+  EXPECT_EQ(Ux::GetSpecialFolderName(Ux::kApplicationSupportFolder), data);
+  EXPECT_EQ(Ux::GetSpecialFolderName(Ux::kPreferencesFolder), std::getenv("XDG_CONFIG_HOME"));
+  const std::string documents = Ux::GetSpecialFolderName(Ux::kDocumentsFolder);
+  EXPECT_EQ(documents, home + "/Documents");
+  EXPECT_TRUE(fs::is_directory(documents));
+}
+
+TEST(UxTest, SpecialFolders_FallBackToHomeForARelativeXdgValue) {
+  const std::string saved = std::getenv("XDG_CONFIG_HOME");
+  ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+  EXPECT_EQ(Ux::GetSpecialFolderName(Ux::kPreferencesFolder),
+            std::string(std::getenv("HOME")) + "/.config");
+  ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+TEST(UxTest, PathConversions_Normalise) {
+  std::string spec;
+  EXPECT_TRUE(Ux::ToFSSpec("/a//b/./c/../d.prj/", spec));
+  EXPECT_EQ(spec, "/a/b/d.prj/");
+  std::string path;
+  EXPECT_FALSE(Ux::ToPathName("", path));
+  EXPECT_EQ(Ux::FSRefGetPath("/x/y/../z"), "/x/z");
+}
+
+} // namespace
