@@ -1,0 +1,75 @@
+#include "formats/CToneSvdManager.h"
+
+#include "formats/SvdFileLayout.h"
+#include "support/ProjectFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using Bris::CTone;
+using Bris::CToneSvdManager;
+namespace Layout = Bris::SvdFileLayout;
+
+std::stringstream StreamOf(const std::vector<unsigned char>& bytes) {
+  return std::stringstream(std::string(bytes.begin(), bytes.end()),
+                           std::ios::in | std::ios::out | std::ios::binary);
+}
+
+TEST(CToneSvdManagerTest, ReadToneFile_TakesWaveNumbersOfEveryOscillator) {
+  auto stream = StreamOf(BrisTest::ToneFile("T")
+                             .Wave(0, 12)
+                             .Osc(15, 1, Bris::COsc::kWaveType, 999, false)
+                             .Osc(7, 0, 2, 0)
+                             .Bytes());
+  CTone tone;
+  ASSERT_TRUE(CToneSvdManager().ReadToneFile(stream, tone));
+  EXPECT_EQ(tone.GetOsc(0).GetWaveNumber(0), 12);
+  EXPECT_EQ(tone.GetOsc(15).GetWaveNumber(1), 999);
+  EXPECT_EQ(tone.GetOsc(15).GetSwitch(1), 0);
+  EXPECT_EQ(tone.GetOsc(7).GetType(0), 2);
+  EXPECT_EQ(tone.GetWaveNumbers(), (std::vector<unsigned>{0, 12, 999}));
+}
+
+TEST(CToneSvdManagerTest, ReadToneFile_NeedsExactly1510BytesAndAToneSignature) {
+  auto bytes = BrisTest::ToneFile("T").Size(1510).Bytes();
+  ASSERT_EQ(bytes.size(), 1510u);
+  CTone tone;
+  auto exact = StreamOf(bytes);
+  EXPECT_TRUE(CToneSvdManager().ReadToneFile(exact, tone));
+  bytes.pop_back();
+  auto shortFile = StreamOf(bytes);
+  EXPECT_FALSE(CToneSvdManager().ReadToneFile(shortFile, tone));
+  auto patchFile = StreamOf(BrisTest::PatchFile("P").Size(2000).Bytes());
+  EXPECT_FALSE(CToneSvdManager().ReadToneFile(patchFile, tone));
+}
+
+TEST(CToneSvdManagerTest, WriteToneFile_ChangesOnlyTheOscillatorBlocks) {
+  const auto before = BrisTest::ToneFile("T").Wave(3, 5).Size(1700).Bytes();
+  auto stream = StreamOf(before);
+  CTone tone;
+  ASSERT_TRUE(CToneSvdManager().ReadToneFile(stream, tone));
+  ASSERT_TRUE(tone.GetOsc(3).SetWaveNumber(0, 998));
+
+  ASSERT_TRUE(CToneSvdManager().WriteToneFile(stream, tone));
+  const std::string text = stream.str();
+  const std::vector<unsigned char> after(text.begin(), text.end());
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    if (i < Layout::kToneOscBlocksOffset || i >= Layout::kToneMinimumSize) {
+      ASSERT_EQ(after[i], before[i]) << "byte " << i;
+    }
+  }
+  auto reread = StreamOf(after);
+  CTone check;
+  ASSERT_TRUE(CToneSvdManager().ReadToneFile(reread, check));
+  EXPECT_EQ(check.GetOsc(3).GetWaveNumber(0), 998);
+  // Everything else of the oscillators survives the round trip.
+  for (int k = 0; k < CTone::kOscCount; ++k) {
+    EXPECT_EQ(check.GetOsc(k).mData, tone.GetOsc(k).mData) << "oscillator " << k;
+  }
+}
+
+} // namespace
