@@ -1,0 +1,65 @@
+#include "store/CBriselDocument.h"
+
+#include "support/ProjectFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+class CopyZelFileTest : public ::testing::Test {
+protected:
+  BrisTest::TempFolder mTemp;
+  Bris::CBriselDocument mDocument;
+};
+
+TEST_F(CopyZelFileTest, Copy_ReplacesTheWholeDestinationByteForByte) {
+  std::string binary(70000, '\0');
+  for (std::size_t i = 0; i < binary.size(); ++i) {
+    binary[i] = static_cast<char>(i * 7);
+  }
+  WriteText(mTemp / "src.W00", binary);
+  WriteText(mTemp / "dst", std::string(100000, 'x')); // longer: no tail may survive
+  EXPECT_TRUE(mDocument.CopyZelFile(mTemp / "src.W00", mTemp / "dst"));
+  EXPECT_EQ(BrisTest::ReadFileText(mTemp / "dst"), binary);
+
+  WriteText(mTemp / "empty", "");
+  EXPECT_TRUE(mDocument.CopyZelFile(mTemp / "empty", mTemp / "empty copy"));
+  EXPECT_TRUE(fs::exists(mTemp / "empty copy"));
+  EXPECT_EQ(fs::file_size(mTemp / "empty copy"), 0u);
+}
+
+TEST_F(CopyZelFileTest, MissingSourceOrFolderSource_FailsWithoutCreatingTheDestination) {
+  EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "missing", mTemp / "dst"));
+  EXPECT_FALSE(mDocument.CopyZelFile(mTemp / "missing", mTemp / "dst"));
+  fs::create_directory(mTemp / "folder");
+  EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "folder", mTemp / "dst"));
+  EXPECT_FALSE(mDocument.CopyZelFile(mTemp / "folder", mTemp / "dst"));
+  EXPECT_FALSE(fs::exists(mTemp / "dst"));
+}
+
+TEST_F(CopyZelFileTest, DryRun_ChecksTheDestinationWithoutTouchingIt) {
+  WriteText(mTemp / "src", "data");
+  EXPECT_TRUE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "new"));
+  EXPECT_FALSE(fs::exists(mTemp / "new"));
+
+  WriteText(mTemp / "old", "old contents");
+  EXPECT_TRUE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "old"));
+  EXPECT_EQ(BrisTest::ReadFileText(mTemp / "old"), "old contents");
+
+  fs::create_directory(mTemp / "folder");
+  EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "folder"));
+  // The copy could never create a file in a folder that does not exist.
+  EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "no folder/new"));
+  EXPECT_FALSE(mDocument.CopyZelFile(mTemp / "src", mTemp / "no folder/new"));
+}
+
+} // namespace

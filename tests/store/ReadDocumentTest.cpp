@@ -1,0 +1,163 @@
+#include "store/CBriselDocument.h"
+
+#include "support/ProjectFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using Bris::CParameter;
+using BrisTest::PatchFile;
+using BrisTest::ProjectBuilder;
+using BrisTest::ToneFile;
+
+class ReadDocumentTest : public ::testing::Test {
+protected:
+  BrisTest::TempFolder mTemp;
+  Bris::CBriselDocument mDocument;
+  Bris::CZelData& mData = mDocument.GetZelData();
+};
+
+TEST_F(ReadDocumentTest, EmptyProjectWithoutWaveFolder_OpensWithAllSlotsBlank) {
+  const std::string project = ProjectBuilder(mTemp.Path()).WithoutWaveFolder().Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, project));
+  EXPECT_EQ(mData.GetDeletedSize(CParameter::kPatch), 512u);
+  EXPECT_EQ(mData.GetDeletedSize(CParameter::kTone), 896u);
+  EXPECT_EQ(mData.GetDeletedSize(CParameter::kWave), 999u);
+  EXPECT_EQ(mData.mWaves.size(), 999u);
+  EXPECT_EQ(mData.mWaveOriginalNames.size(), 999u);
+}
+
+TEST_F(ReadDocumentTest, ProjectPath_MustEndInPrjAndASlash) {
+  const std::string project = ProjectBuilder(mTemp.Path(), "Upper").Write();
+  const std::string upper = mTemp / "Upper.PRJ/";
+  std::filesystem::rename(project, upper);
+  EXPECT_TRUE(mDocument.ReadDocument(upper, {}, {}, {}));
+
+  Bris::CBriselDocument withoutSlash;
+  EXPECT_FALSE(withoutSlash.ReadDocument(mTemp / "Upper.PRJ", {}, {}, {}));
+}
+
+TEST_F(ReadDocumentTest, RecordsAreAtHomeAndNamedAfterTheirFiles) {
+  ProjectBuilder builder(mTemp.Path());
+  const std::string project = builder.Patch(7, PatchFile("Warm Pad"))
+                                  .Tone(1, ToneFile("Strings"))
+                                  .Wave(3, "Kick", 10, ".WAV")
+                                  .Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, project));
+  const auto* patch = mData.mPatches.Get(6);
+  EXPECT_EQ(patch->GetFilePath(), builder.SlotPath(CParameter::kPatch, 7, "Warm Pad", ".d00"));
+  EXPECT_EQ(patch->GetFilePath(), mData.mPatchOriginalNames[6]);
+  EXPECT_EQ(patch->GetName(), "Warm Pad");
+  EXPECT_EQ(mData.mTones.Get(0)->GetName(), "Strings");
+  EXPECT_EQ(mData.mWaves.Get(2)->GetName(), "Kick");
+  EXPECT_FALSE(mData.mWaves.Get(2)->IsPresetWave());
+  EXPECT_TRUE(mData.mPatches.Get(5)->IsBlank());
+}
+
+TEST_F(ReadDocumentTest, References_AreLinkedBackOncePerUser) {
+  const std::string project =
+      ProjectBuilder(mTemp.Path())
+          .Patch(1, PatchFile("Both").Part(0, 5).Part(1, 5))
+          .Patch(2, PatchFile("Off").Part(0, 5, false)) // a switched-off part still links
+          .Patch(3, PatchFile("NoMark").RawPart(0, 1, 'X', 0, 2).RawPart(1, 1, 0, 0, 3))
+          .Tone(5, ToneFile("T5").Wave(0, 12).Wave(1, 12).Osc(2, 1, 1, 12, false))
+          .Tone(6, ToneFile("T6").Osc(0, 0, 2, 0).RawWaveNumber(0, 0, 13))
+          .Tone(3, ToneFile("T3"))
+          .Wave(12, "W12")
+          .Wave(13, "W13")
+          .Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, project));
+  EXPECT_EQ(mData.mTones.Get(4)->GetPatchIndexes(), (std::vector<unsigned>{0, 1}));
+  EXPECT_TRUE(mData.mTones.Get(2)->GetPatchIndexes().empty()); // marker not 'W'
+  EXPECT_EQ(mData.mWaves.Get(11)->GetToneIndexes(), std::vector<unsigned>{4});
+  EXPECT_TRUE(mData.mWaves.Get(12)->GetToneIndexes().empty()); // type 2 plays no wave
+}
+
+TEST_F(ReadDocumentTest, NumbersBeyondTheSlotCounts_StayInTheRecordButLinkNothing) {
+  const std::string project = ProjectBuilder(mTemp.Path())
+                                  .Patch(1, PatchFile("Far").Part(0, 897).Part(1, 16384))
+                                  .Tone(896, ToneFile("Far").Wave(0, 1000).Wave(1, 65535))
+                                  .Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, project));
+  EXPECT_EQ(mData.mPatches.Get(0)->GetToneNumbers(), (std::vector<unsigned>{897, 16384}));
+  EXPECT_EQ(mData.mTones.Get(895)->GetWaveNumbers(), (std::vector<unsigned>{0, 1000, 65535}));
+  for (std::size_t i = 0; i < mData.mTones.size(); ++i) {
+    ASSERT_TRUE(mData.mTones.Get(i)->GetPatchIndexes().empty());
+  }
+  for (std::size_t i = 0; i < mData.mWaves.size(); ++i) {
+    ASSERT_TRUE(mData.mWaves.Get(i)->GetToneIndexes().empty());
+  }
+}
+
+TEST_F(ReadDocumentTest, DuplicatesAndStrayFiles_GoToTheUselessList) {
+  ProjectBuilder builder(mTemp.Path());
+  const std::string project = builder.Patch(1, PatchFile("A"))
+                                  .Patch(1, PatchFile("B"))
+                                  .RawFile("Patch/readme.d00", "not a patch")
+                                  .RawFile("Patch/notes.txt", "not listed at all")
+                                  .RawFile("Tone/000 Zero.p00", ToneFile("Zero").Bytes())
+                                  .Wave(5, "Five")
+                                  .Wave(5, "Again", 3, ".aif")
+                                  .Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, project));
+  EXPECT_EQ(mData.mPatches.Get(0)->GetName(), "A");
+  std::vector<std::string> useless = mDocument.GetUselessFiles();
+  std::sort(useless.begin(), useless.end());
+  EXPECT_EQ(useless, (std::vector<std::string>{
+                         project + "Patch/001 B.d00", project + "Patch/readme.d00",
+                         project + "Tone/000 Zero.p00", project + "Wave/005 Five.w00"}));
+  EXPECT_EQ(mData.mWaves.Get(4)->GetName(), "Again"); // ".aif" sorts before ".w00"
+}
+
+TEST_F(ReadDocumentTest, BrokenPatchOrToneFiles_FailTheWholeRead) {
+  const auto patch = PatchFile("P").Bytes();
+  std::vector<unsigned char> shortPatch = PatchFile("P").Size(170).Bytes();
+  shortPatch.pop_back();
+  const std::vector<std::pair<std::string, std::vector<unsigned char>>> cases = {
+      {"Patch/001 Short.d00", shortPatch},
+      {"Patch/001 Tone.d00", ToneFile("T").Bytes()}, // a tone file in "Patch/"
+      {"Patch/001 Empty.d00", {}},
+      {"Tone/001 Patch.p00", PatchFile("P").Size(2000).Bytes()},
+      {"Tone/001 Short.p00", std::vector<unsigned char>(patch.begin(), patch.end())},
+  };
+  for (const auto& [relative, bytes] : cases) {
+    BrisTest::TempFolder temp;
+    const std::string project = ProjectBuilder(temp.Path()).RawFile(relative, bytes).Write();
+    Bris::CBriselDocument document;
+    EXPECT_FALSE(BrisTest::OpenProject(document, project)) << relative;
+  }
+}
+
+TEST_F(ReadDocumentTest, FilesThatCannotBeOpened_FailTheRead) {
+  const std::string project = ProjectBuilder(mTemp.Path()).Write();
+  EXPECT_FALSE(mDocument.ReadDocument(project, {}, {}, {project + "Wave/001 Gone.w00"}));
+  Bris::CBriselDocument folderAsPatch;
+  std::filesystem::create_directory(project + "Patch/001 Folder.d00");
+  EXPECT_FALSE(folderAsPatch.ReadDocument(project, {project + "Patch/001 Folder.d00"}, {}, {}));
+}
+
+TEST_F(ReadDocumentTest, EmptyWaveFile_ReadsAndCountsNoBytes) {
+  const std::string project = ProjectBuilder(mTemp.Path()).Wave(1, "Empty", 0).Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, project));
+  EXPECT_FALSE(mData.mWaves.Get(0)->IsBlank());
+  EXPECT_EQ(mDocument.GetTotalWaveSizeValue(), 0u);
+  EXPECT_EQ(mDocument.GetTotalWaveSize(), "0 Bytes");
+}
+
+TEST_F(ReadDocumentTest, TotalWaveSize_AddsEveryReadableWaveFile) {
+  const std::string project = ProjectBuilder(mTemp.Path())
+                                  .Wave(1, "A", 1000)
+                                  .Wave(2, "B", 48)
+                                  .Wave(999, "C", 1048576)
+                                  .Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, project));
+  EXPECT_EQ(mDocument.GetTotalWaveSizeValue(), 1049624u);
+  EXPECT_EQ(mDocument.GetTotalWaveSize(), "1.0 MB");
+  std::filesystem::remove(project + "Wave/001 A.w00"); // gone since: adds nothing
+  EXPECT_EQ(mDocument.GetTotalWaveSizeValue(), 1048624u);
+}
+
+} // namespace
