@@ -188,8 +188,9 @@ std::string WithoutTrailingSlashes(std::string path) {
 
 bool CDemoProjectWriter::Write(const std::string& projectFolder, std::string& error) {
   const std::string folder = WithoutTrailingSlashes(projectFolder);
-  if (!UFileUtils::CheckFileExtension(folder, FileExt_Project) ||
-      folder.size() <= std::string(FileExt_Project).size()) {
+  const std::string folderName = fs::path(folder).filename().string();
+  if (!UFileUtils::CheckFileExtension(folderName, FileExt_Project) ||
+      folderName.size() <= std::string(FileExt_Project).size()) {
     error = "the project folder's name must end in \".prj\"";
     return false;
   }
