@@ -81,7 +81,12 @@ std::vector<unsigned char> MakeSineWav() {
   constexpr std::uint32_t kSampleCount = kSampleRate / 2;
   constexpr std::uint32_t kDataBytes = kSampleCount * 2;
   std::vector<unsigned char> bytes;
-  auto text = [&bytes](const char* chunk) { bytes.insert(bytes.end(), chunk, chunk + 4); };
+  bytes.reserve(44 + kDataBytes);
+  auto text = [&bytes](const char* chunk) {
+    for (int i = 0; i < 4; ++i) {
+      bytes.push_back(static_cast<unsigned char>(chunk[i]));
+    }
+  };
   auto little = [&bytes](std::uint32_t value, int byteCount) {
     for (int i = 0; i < byteCount; ++i) {
       bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
