@@ -61,6 +61,10 @@ TEST_F(ReferenceBlockWriterTest, RewritesOnlyTheReferenceBlocksOfTheFiles) {
   EXPECT_EQ(reread.GetZelData().mPatches.Get(0)->GetToneNumbers(), std::vector<unsigned>{2});
   EXPECT_EQ(reread.GetZelData().mWaves.Get(8)->GetToneIndexes(), std::vector<unsigned>{1});
   EXPECT_TRUE(reread.GetZelData().mWaves.Get(3)->GetToneIndexes().empty());
+  for (int k = 0; k < Bris::CTone::kOscCount; ++k) {
+    EXPECT_EQ(reread.GetZelData().mTones.Get(1)->GetOsc(k).mData,
+              mData.mTones.Get(1)->GetOsc(k).mData);
+  }
 }
 
 TEST_F(ReferenceBlockWriterTest, MissingFile_FailsAndCreatesNothing) {
