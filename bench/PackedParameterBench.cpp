@@ -44,4 +44,22 @@ void BM_OscBlockUnpackAndPack(benchmark::State& state) {
 }
 BENCHMARK(BM_OscBlockUnpackAndPack);
 
+// What reading and rewriting one tone file costs in conversions: its sixteen oscillator blocks.
+void BM_AllOscBlocksOfToneUnpackAndPack(benchmark::State& state) {
+  using namespace Bris;
+  constexpr int kOscillatorsPerTone = 16;
+  auto packed = BusyBlock<kOscBlockSize, kOscPrmCount>(PackOscBlock, UnpackOscBlock);
+  std::array<std::array<unsigned char, kOscBlockSize>, kOscillatorsPerTone> blocks;
+  blocks.fill(packed);
+  std::array<unsigned char, kOscPrmCount> exclusive{};
+  for (auto _ : state) {
+    for (auto& block : blocks) {
+      benchmark::DoNotOptimize(UnpackOscBlock(block.data(), exclusive.data()));
+      benchmark::DoNotOptimize(PackOscBlock(block.data(), exclusive.data()));
+    }
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_AllOscBlocksOfToneUnpackAndPack);
+
 } // namespace
