@@ -131,13 +131,13 @@ bool UFileUtils::CheckFileExtension(const std::string& name, const std::string& 
   return true;
 }
 
-void UFileUtils::GetFullPathString(const std::string& spec, std::string& path, bool /*utf8*/) {
+void UFileUtils::GetFullPathString(const std::string& fileRef, std::string& path, bool /*utf8*/) {
   path.clear();
-  if (spec.empty()) {
+  if (fileRef.empty()) {
     return;
   }
   std::error_code error;
-  const fs::path absolute = fs::absolute(fs::path(spec), error);
+  const fs::path absolute = fs::absolute(fs::path(fileRef), error);
   if (error) {
     return;
   }
@@ -147,8 +147,8 @@ void UFileUtils::GetFullPathString(const std::string& spec, std::string& path, b
   }
 }
 
-bool UFileUtils::IsFolder(const std::string& spec) {
-  return fs::is_directory(fs::path(spec));
+bool UFileUtils::IsFolder(const std::string& fileRef) {
+  return fs::is_directory(fs::path(fileRef));
 }
 
 std::string UFileUtils::UTF8ToSystemEncoding(const std::string& utf8) {

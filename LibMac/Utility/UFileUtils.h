@@ -5,7 +5,7 @@
 #include <list>
 #include <string>
 
-// The store's file-system utilities on this host. A file specification is the file's full path
+// The store's file-system utilities on this host. A file reference is the file's full path
 // (UTF-8, "/"-separated), so no separate reference type exists. Callers pass paths that have
 // already gone through the path delimiter conversion.
 class UFileUtils {
@@ -29,12 +29,12 @@ public:
   // True when name ends with ext, compared without regard to case.
   static bool CheckFileExtension(const std::string& name, const std::string& ext);
 
-  // The absolute, normalised path of spec; empty when it cannot be formed or exceeds 1024 bytes.
+  // The absolute, normalised path of fileRef; empty when it cannot be formed or exceeds 1024 bytes.
   // This host has one path form, so utf8 makes no difference.
-  static void GetFullPathString(const std::string& spec, std::string& path, bool utf8);
+  static void GetFullPathString(const std::string& fileRef, std::string& path, bool utf8);
   // True for a folder (following links). A file-system error other than "does not exist" raises
   // std::filesystem::filesystem_error.
-  static bool IsFolder(const std::string& spec);
+  static bool IsFolder(const std::string& fileRef);
 
   // The system encoding of this host is UTF-8: the conversions keep the bytes and only enforce
   // the 255-byte limit of the names they carry, never splitting a character.

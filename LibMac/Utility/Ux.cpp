@@ -47,13 +47,13 @@ std::string WithoutTrailingSlash(std::string path) {
 
 namespace Ux {
 
-bool ToFSSpec(const std::string& path, std::string& spec) {
-  spec = Normalised(path);
-  return !spec.empty();
+bool ToFSSpec(const std::string& path, std::string& fileRef) {
+  fileRef = Normalised(path);
+  return !fileRef.empty();
 }
 
-bool ToPathName(const std::string& spec, std::string& path) {
-  path = Normalised(spec);
+bool ToPathName(const std::string& fileRef, std::string& path) {
+  path = Normalised(fileRef);
   return !path.empty();
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Path helpers of this host. A file specification or reference is the full path itself, so the
+// Path helpers of this host. A file reference is the full path itself, so the
 // conversions reduce to normalising a "/"-separated UTF-8 path.
 namespace Ux {
 
@@ -13,11 +13,11 @@ enum EFolderType {
   kDocumentsFolder,          // ~/Documents
 };
 
-// spec = the normalised form of path ("." and ".." resolved lexically, doubled "/" merged; a
-// trailing "/" is kept). False, with spec empty, for an empty path.
-bool ToFSSpec(const std::string& path, std::string& spec);
-// path = the normalised form of spec; false, with path empty, for an empty spec.
-bool ToPathName(const std::string& spec, std::string& path);
+// fileRef = the normalised form of path ("." and ".." resolved lexically, doubled "/" merged; a
+// trailing "/" is kept). False, with fileRef empty, for an empty path.
+bool ToFSSpec(const std::string& path, std::string& fileRef);
+// path = the normalised form of fileRef; false, with path empty, for an empty fileRef.
+bool ToPathName(const std::string& fileRef, std::string& path);
 // The path of a file reference: the normalised reference; empty for an empty one.
 std::string FSRefGetPath(const std::string& ref);
 

@@ -30,9 +30,9 @@ TEST(UxTest, SpecialFolders_FallBackToHomeForARelativeXdgValue) {
 }
 
 TEST(UxTest, PathConversions_Normalise) {
-  std::string spec;
-  EXPECT_TRUE(Ux::ToFSSpec("/a//b/./c/../d.prj/", spec));
-  EXPECT_EQ(spec, "/a/b/d.prj/");
+  std::string fileRef;
+  EXPECT_TRUE(Ux::ToFSSpec("/a//b/./c/../d.prj/", fileRef));
+  EXPECT_EQ(fileRef, "/a/b/d.prj/");
   std::string path;
   EXPECT_FALSE(Ux::ToPathName("", path));
   EXPECT_EQ(Ux::FSRefGetPath("/x/y/../z"), "/x/z");
