@@ -1,0 +1,825 @@
+#include "app/CLibrarianApp.h"
+
+#include "LibMac/Utility/PreferenceKeys.h"
+#include "LibMac/Utility/UFileUtils.h"
+#include "LibMac/Utility/UPreference.h"
+#include "LibMac/Utility/Ux.h"
+#include "Zel/Generic/CErrorOut.h"
+#include "Zel/Generic/CStringTable.h"
+#include "Zel/Generic/CZelTextOutBuffer.h"
+#include "app/CAboutBox.h"
+#include "app/CProjectChooser.h"
+#include "app/CSelectFontDialog.h"
+#include "app/CSetGridDialog.h"
+#include "app/CStartWindow.h"
+#include "domain/CDomain.h"
+#include "framework/CDocument.h"
+#include "framework/CModalDialogRunner.h"
+#include "framework/CQtAlertRunner.h"
+#include "framework/CUnixSignalNotifier.h"
+#include "framework/CWindowMenu.h"
+#include "framework/UFontNumber.h"
+#include "framework/UWindowArrangement.h"
+#include "store/FileExt.h"
+#include "views/CTableSettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <system_error>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kErrorWorkFolder = 7;
+constexpr int kErrorHelp = 10001;
+constexpr int kFixedWindowMenuItems = 3; // Cascade, Tile Horizontally, Tile Vertically
+
+// --- "Last Selected Project" strings: escaped, and spread over values of at most 255 bytes.
+
+// A raw piece of at most this many bytes escapes to at most 255 bytes.
+constexpr std::size_t kRawPieceBytes = UPreference::kMaxStringBytes / 3;
+
+std::string EscapeValue(const std::string& raw) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string escaped;
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(raw[i]);
+    const bool edgeBlank = (byte == ' ' || byte == '\t') && (i == 0 || i + 1 == raw.size());
+    if (byte == '%' || byte == ',' || byte < 0x20 || byte == 0x7F || edgeBlank) {
+      escaped += '%';
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 0x0F];
+    } else {
+      escaped += static_cast<char>(byte);
+    }
+  }
+  return escaped;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') {
+    return c - '0';
+  }
+  if (c >= 'A' && c <= 'F') {
+    return c - 'A' + 10;
+  }
+  if (c >= 'a' && c <= 'f') {
+    return c - 'a' + 10;
+  }
+  return -1;
+}
+
+std::string UnescapeValue(const std::string& escaped) {
+  std::string raw;
+  for (std::size_t i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] == '%' && i + 2 < escaped.size() + 0 && HexDigit(escaped[i + 1]) >= 0 &&
+        HexDigit(escaped[i + 2]) >= 0) {
+      raw += static_cast<char>(HexDigit(escaped[i + 1]) * 16 + HexDigit(escaped[i + 2]));
+      i += 2;
+    } else {
+      raw += escaped[i];
+    }
+  }
+  return raw;
+}
+
+// Pieces of at most kRawPieceBytes bytes, never splitting a UTF-8 character.
+std::vector<std::string> SplitIntoPieces(const std::string& raw) {
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  while (start < raw.size()) {
+    std::size_t end = std::min(raw.size(), start + kRawPieceBytes);
+    while (end < raw.size() && end > start + 1 &&
+           (static_cast<unsigned char>(raw[end]) & 0xC0) == 0x80) {
+      --end;
+    }
+    pieces.push_back(raw.substr(start, end - start));
+    start = end;
+  }
+  return pieces;
+}
+
+void WriteLongString(const char* name, const std::string& raw) {
+  const std::vector<std::string> pieces = SplitIntoPieces(raw);
+  unsigned short index = 0;
+  for (const std::string& piece : pieces) {
+    UPreference::SetParamString(name, EscapeValue(piece), index++);
+  }
+  // An older, longer value may follow: an empty value ends the string.
+  if (!UPreference::GetParamString(name, std::string(), index).empty() || pieces.empty()) {
+    UPreference::SetParamString(name, std::string(), index);
+  }
+}
+
+std::string ReadLongString(const char* name) {
+  std::string raw;
+  for (unsigned short index = 0;; ++index) {
+    const std::string piece = UPreference::GetParamString(name, std::string(), index);
+    if (piece.empty()) {
+      return raw;
+    }
+    raw += UnescapeValue(piece);
+  }
+}
+
+std::string WithoutTrailingSlash(std::string path) {
+  while (path.size() > 1 && path.back() == '/') {
+    path.pop_back();
+  }
+  return path;
+}
+
+bool IsSameFolder(const std::string& a, const std::string& b) {
+  std::error_code error;
+  const fs::path first = fs::weakly_canonical(WithoutTrailingSlash(a), error);
+  const fs::path second = fs::weakly_canonical(WithoutTrailingSlash(b), error);
+  return !first.empty() && first == second;
+}
+
+} // namespace
+
+CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuItems, this)) {
+  sApp = this;
+  SetTopCommander(this);
+  if (CErrorOut::GetAlertRunner() == nullptr) {
+    mAlertRunner = std::make_unique<CQtAlertRunner>();
+    CErrorOut::SetAlertRunner(mAlertRunner.get());
+  }
+  connect(mWindowMenu, &CWindowMenu::CommandChosen, this,
+          [](CommandT command) { ProcessCommand(command); });
+  CreateActions();
+  qApp->installEventFilter(this);
+}
+
+CLibrarianApp::~CLibrarianApp() {
+  qApp->removeEventFilter(this);
+  mSignalNotifier.reset();
+  mDocuments.clear();
+  mClosedDocuments.clear();
+  mStartWindow.reset();
+  if (mPreferencesLoaded) {
+    SavePreference();
+  }
+  if (!mWorkFolderPath.empty()) {
+    DeleteWorkFiles(mWorkFolderPath);
+  }
+  if (mAlertRunner != nullptr && CErrorOut::GetAlertRunner() == mAlertRunner.get()) {
+    CErrorOut::SetAlertRunner(nullptr);
+  }
+  if (sApp == this) {
+    sApp = nullptr;
+  }
+}
+
+// --- Start-up
+
+bool CLibrarianApp::Initialize() {
+  SetUpHelpMenu();
+  InitializeZel();
+  mWorkFolderPath = CreateTempFolder();
+  if (mWorkFolderPath.empty()) {
+    CErrorOut::ErrorAlert(kErrorWorkFolder);
+    return false;
+  }
+  Bris::Domain().SetWorkFolderPath(mWorkFolderPath);
+  LoadPreference();
+  mPreferencesLoaded = true;
+
+  mSignalNotifier =
+      std::make_unique<CUnixSignalNotifier>(std::initializer_list<int>{SIGTERM, SIGINT});
+  connect(mSignalNotifier.get(), &CUnixSignalNotifier::SignalReceived, this,
+          &CLibrarianApp::HandleQuitSignal);
+
+  mStartWindow = std::make_unique<CStartWindow>(*this);
+  ShowOrHideStartWindow();
+  UpdateCommandStatus();
+  return true;
+}
+
+int CLibrarianApp::Run() {
+  return QApplication::exec();
+}
+
+void CLibrarianApp::InitializeZel() {
+  Bris::CDomain& domain = Bris::Domain();
+  domain.SetPathDelimiter("/");
+  if (domain.GetErrorOut() == nullptr) {
+    domain.SetErrorOut(new CErrorOut);
+  }
+  if (domain.GetBufferedErrorOut() == nullptr) {
+    domain.SetBufferedErrorOut(new CZelTextOutBuffer);
+  }
+}
+
+void CLibrarianApp::SetUpHelpMenu() {
+  if (mHelpCommand != 0) {
+    return;
+  }
+  mHelpCommand = SyntheticCommand(kHelpMenuId, 1);
+  AddAction(mHelpCommand, QString::fromStdString(CStringTable::Get(CStringTable::kHelp, 1)),
+            QKeySequence::HelpContents);
+}
+
+// --- Menus
+
+QAction* CLibrarianApp::AddAction(CommandT command, const QString& text,
+                                  const QKeySequence& shortcut) {
+  auto* action = new QAction(text, this);
+  action->setData(command);
+  action->setShortcut(shortcut);
+  connect(action, &QAction::triggered, this, [this, command] {
+    ProcessCommand(command);
+    UpdateCommandStatus();
+  });
+  mActions[command] = action;
+  return action;
+}
+
+void CLibrarianApp::CreateActions() {
+  AddAction(kCmdNew, tr("&New Project"), QKeySequence::New);
+  AddAction(kCmdOpen, tr("&Open Project..."), QKeySequence::Open);
+  AddAction(kCmdClose, tr("&Close"), QKeySequence::Close);
+  AddAction(kCmdSave, tr("&Save"), QKeySequence::Save);
+  AddAction(kCmdSaveAs, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  AddAction(kCmdQuit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q))
+      ->setMenuRole(QAction::QuitRole);
+  AddAction(kCmdUndo, tr("&Undo"), QKeySequence::Undo);
+  AddAction(kCmdDelete, tr("&Delete"), QKeySequence::Delete);
+  AddAction(kCmdSelectAll, tr("Select &All"), QKeySequence::SelectAll);
+  AddAction(kCmdImportWaves, tr("&Import Waves..."), QKeySequence(Qt::CTRL | Qt::Key_I));
+  AddAction(kCmdCleanProject, tr("&Clean Project..."), QKeySequence());
+  AddAction(kCmdFont, tr("List &Font..."), QKeySequence());
+  AddAction(kCmdGrid, tr("&Grid..."), QKeySequence());
+  AddAction(kCmdCascade, tr("&Cascade"), QKeySequence());
+  AddAction(kCmdTileHorizontally, tr("Tile &Horizontally"), QKeySequence());
+  AddAction(kCmdTileVertically, tr("Tile &Vertically"), QKeySequence());
+  AddAction(kCmdAbout, tr("&About Brisel Librarian"), QKeySequence())
+      ->setMenuRole(QAction::AboutRole);
+}
+
+void CLibrarianApp::BuildMenuBar(QMenuBar* bar) {
+  auto addMenu = [this, bar](const QString& title, const char* objectName,
+                             std::initializer_list<CommandT> commands) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(objectName));
+    for (CommandT command : commands) {
+      if (command == kCmdNothing) {
+        menu->addSeparator();
+      } else if (QAction* action = GetCommandAction(command)) {
+        menu->addAction(action);
+      }
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CLibrarianApp::UpdateCommandStatus);
+    return menu;
+  };
+  addMenu(tr("&File"), "File",
+          {kCmdNew, kCmdOpen, kCmdNothing, kCmdClose, kCmdSave, kCmdSaveAs, kCmdNothing, kCmdQuit});
+  addMenu(tr("&Edit"), "Edit", {kCmdUndo, kCmdNothing, kCmdDelete, kCmdSelectAll});
+  addMenu(tr("&Project"), "Project", {kCmdImportWaves, kCmdCleanProject});
+  addMenu(tr("&View"), "View", {kCmdFont, kCmdGrid});
+  QMenu* windowMenu =
+      addMenu(tr("&Window"), "Window", {kCmdCascade, kCmdTileHorizontally, kCmdTileVertically});
+  mWindowMenu->AttachMenu(windowMenu);
+  QMenu* help = addMenu(tr("&Help"), "Help", {mHelpCommand});
+  help->addSeparator();
+  help->addAction(GetCommandAction(kCmdAbout));
+}
+
+QAction* CLibrarianApp::GetCommandAction(CommandT command) const {
+  const auto found = mActions.find(command);
+  return found != mActions.end() ? found->second : nullptr;
+}
+
+void CLibrarianApp::UpdateCommandStatus() {
+  auto update = [](QAction* action, CommandT command) {
+    const SCommandStatus status = GetCommandStatus(command);
+    action->setEnabled(status.enabled);
+    action->setCheckable(status.usesMark);
+    action->setChecked(status.usesMark && status.checked);
+  };
+  for (const auto& [command, action] : mActions) {
+    update(action, command);
+  }
+  for (QAction* action : mWindowMenu->GetActions()) {
+    update(action, static_cast<CommandT>(action->data().toInt()));
+  }
+}
+
+QWidget* CLibrarianApp::GetStartWindow() const {
+  return mStartWindow.get();
+}
+
+bool CLibrarianApp::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+  case QEvent::ShortcutOverride:
+    // A shortcut may be about to fire: its command's state must be current.
+    UpdateCommandStatus();
+    break;
+  case QEvent::WindowActivate:
+    if (auto* window = qobject_cast<QWidget*>(watched);
+        window != nullptr && FindDocumentOfWindow(window) != nullptr) {
+      auto found = std::find(mActivationOrder.begin(), mActivationOrder.end(), window);
+      if (found != mActivationOrder.end()) {
+        mActivationOrder.erase(found);
+      }
+      mActivationOrder.emplace_back(window);
+      UpdateCommandStatus();
+    }
+    break;
+  default:
+    break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// --- Commands
+
+bool CLibrarianApp::ObeyCommand(CommandT command, void* param) {
+  switch (command) {
+  case kCmdUndo:
+    HandleUndo();
+    return true;
+  case kCmdFont:
+    HandleFont();
+    return true;
+  case kCmdGrid:
+    HandleGrid();
+    return true;
+  case kCmdCascade:
+    CascadeWindows();
+    return true;
+  case kCmdTileHorizontally:
+    TileWindowsHorizontally();
+    return true;
+  case kCmdTileVertically:
+    TileWindowsVertically();
+    return true;
+  case kCmdNew:
+    MakeNewDocument();
+    return true;
+  case kCmdOpen:
+    ChooseDocument();
+    return true;
+  case kCmdAbout:
+    ShowAboutBox();
+    return true;
+  case kCmdQuit:
+    DoQuit();
+    return true;
+  default:
+    break;
+  }
+  if (command != 0 && command == mHelpCommand) {
+    DoHelp();
+    return true;
+  }
+  if (mWindowMenu->ObeyCommand(command)) {
+    return true;
+  }
+  return CCommander::ObeyCommand(command, param);
+}
+
+void CLibrarianApp::FindCommandStatus(CommandT command, SCommandStatus& status) {
+  switch (command) {
+  case kCmdUndo:
+    status.enabled = Bris::Domain().IsUndoReady();
+    return;
+  case kCmdFont:
+  case kCmdGrid:
+  case kCmdCascade:
+  case kCmdTileHorizontally:
+  case kCmdTileVertically:
+  case kCmdNew:
+  case kCmdOpen:
+  case kCmdAbout:
+  case kCmdQuit:
+    status.enabled = true;
+    return;
+  default:
+    break;
+  }
+  if (command != 0 && command == mHelpCommand) {
+    status.enabled = true;
+    return;
+  }
+  if (mWindowMenu->FindCommandStatus(command, status, GetSelectedWindow())) {
+    return;
+  }
+  CCommander::FindCommandStatus(command, status);
+}
+
+void CLibrarianApp::HandleUndo() {
+  Bris::CDomain& domain = Bris::Domain();
+  if (!domain.IsUndoReady()) {
+    return;
+  }
+  domain.Undo();
+  for (const std::unique_ptr<CDocument>& document : mDocuments) {
+    for (int slot = 0; slot < Bris::CDomain::kUndoSlotCount; ++slot) {
+      const Bris::CZelData* data = domain.GetUndoDoc(slot);
+      if (data != nullptr && document->UsesData(data)) {
+        document->HandleUndoApplied();
+        break;
+      }
+    }
+  }
+}
+
+bool CLibrarianApp::HandleFont() {
+  short fontNumber = CTableSettings::sFontNum;
+  short fontSize = CTableSettings::sFontSize;
+  if (!CSelectFontDialog::OpenDialog(FindTarget(), QString::fromLatin1(kFontPreviewText),
+                                     fontNumber, fontSize)) {
+    return false;
+  }
+  CTableSettings::SetFont(fontNumber, fontSize);
+  emit FontChanged(fontNumber, fontSize);
+  return true;
+}
+
+bool CLibrarianApp::HandleGrid() {
+  int gridState = CTableSettings::sGridState;
+  if (!CSetGridDialog::OpenDialog(FindTarget(), gridState)) {
+    return false;
+  }
+  CTableSettings::SetGridState(static_cast<signed char>(gridState));
+  emit GridChanged(gridState);
+  return true;
+}
+
+void CLibrarianApp::ArrangeWindows(const std::vector<QRect>& rects, bool mostRecentFirst) {
+  const std::vector<QWidget*> windows = GetWindowsInActivationOrder();
+  const int count = static_cast<int>(windows.size());
+  std::vector<int> raiseOrder;
+  for (int i = 0; i < count; ++i) {
+    raiseOrder.push_back(mostRecentFirst ? count - 1 - i : i);
+  }
+  if (mostRecentFirst && count > 0) {
+    raiseOrder.push_back(count - 1); // the most recently activated ends on top
+  }
+  UWindowArrangement::ApplyRects(windows, rects, raiseOrder);
+}
+
+void CLibrarianApp::CascadeWindows(int step, int count) {
+  const int windowCount = static_cast<int>(GetWindowsInActivationOrder().size());
+  ArrangeWindows(UWindowArrangement::CalcCascadeRects(UWindowArrangement::GetScreenArea(),
+                                                      windowCount, step, count),
+                 false);
+}
+
+void CLibrarianApp::TileWindowsHorizontally(int maxRows) {
+  const int windowCount = static_cast<int>(GetWindowsInActivationOrder().size());
+  ArrangeWindows(UWindowArrangement::CalcTileHorizontallyRects(UWindowArrangement::GetScreenArea(),
+                                                               windowCount, maxRows),
+                 true);
+}
+
+void CLibrarianApp::TileWindowsVertically(int maxColumns) {
+  const int windowCount = static_cast<int>(GetWindowsInActivationOrder().size());
+  ArrangeWindows(UWindowArrangement::CalcTileVerticallyRects(UWindowArrangement::GetScreenArea(),
+                                                             windowCount, maxColumns),
+                 true);
+}
+
+void CLibrarianApp::DoHelp() {
+  const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                       QString::fromStdString(CStringTable::Get(CStringTable::kHelp, 2));
+  if (!QFileInfo(path).isFile() || !OpenWithDesktop(path)) {
+    CErrorOut::ErrorAlert(kErrorHelp);
+  }
+}
+
+bool CLibrarianApp::OpenWithDesktop(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CLibrarianApp::ShowAboutBox() {
+  // The Control key (Meta in Qt's naming) shows the build information as well.
+  const bool withBuildInfo = QGuiApplication::queryKeyboardModifiers() & Qt::MetaModifier;
+  CAboutBox box(withBuildInfo, QApplication::activeWindow());
+  CModalDialogRunner::RunModal(box);
+}
+
+// --- Documents
+
+std::unique_ptr<CDocument> CLibrarianApp::CreateDocument(const std::string& /*folderPath*/) {
+  return nullptr;
+}
+
+bool CLibrarianApp::MakeNewDocument() {
+  std::unique_ptr<CDocument> document = CreateDocument(std::string());
+  if (document == nullptr) {
+    return false;
+  }
+  AddDocument(std::move(document));
+  return true;
+}
+
+bool CLibrarianApp::ChooseDocument() {
+  CProjectChooser chooser(true);
+  std::string folder;
+  long folderId = 0;
+  if (!chooser.AskProjectFolder(folder, folderId, std::string())) {
+    return false;
+  }
+  return OpenDocument(folder);
+}
+
+bool CLibrarianApp::OpenDocument(const std::string& folderPath) {
+  if (CDocument* open = FindDocumentOfFolder(folderPath)) {
+    if (QWidget* window = open->GetWindow()) {
+      CWindowMenu::BringToFront(window);
+    }
+    return true;
+  }
+  std::unique_ptr<CDocument> document = CreateDocument(folderPath);
+  if (document == nullptr) {
+    return false;
+  }
+  AddDocument(std::move(document));
+  return true;
+}
+
+void CLibrarianApp::AddDocument(std::unique_ptr<CDocument> document) {
+  if (document == nullptr) {
+    return;
+  }
+  document->SetSuperCommander(this);
+  if (QWidget* window = document->GetWindow()) {
+    mWindowMenu->InsertWindow(window);
+    mActivationOrder.emplace_back(window);
+  }
+  mDocuments.push_back(std::move(document));
+  ShowOrHideStartWindow();
+  UpdateCommandStatus();
+}
+
+bool CLibrarianApp::CloseDocument(CDocument* document, bool askToSave) {
+  auto found = std::find_if(
+      mDocuments.begin(), mDocuments.end(),
+      [document](const std::unique_ptr<CDocument>& open) { return open.get() == document; });
+  if (found == mDocuments.end()) {
+    return true;
+  }
+  if (askToSave && !document->AttemptClose()) {
+    return false;
+  }
+  std::unique_ptr<CDocument> closing = std::move(*found);
+  mDocuments.erase(found);
+  if (QWidget* window = closing->GetWindow()) {
+    mWindowMenu->RemoveWindow(window);
+    mActivationOrder.erase(std::remove(mActivationOrder.begin(), mActivationOrder.end(), window),
+                           mActivationOrder.end());
+    window->hide();
+  }
+  // The document may be closing from inside its own window's event handler.
+  mClosedDocuments.push_back(std::move(closing));
+  QTimer::singleShot(0, this, &CLibrarianApp::DeleteClosedDocuments);
+  ShowOrHideStartWindow();
+  UpdateCommandStatus();
+  return true;
+}
+
+void CLibrarianApp::DeleteClosedDocuments() {
+  mClosedDocuments.clear();
+}
+
+std::vector<CDocument*> CLibrarianApp::GetDocuments() const {
+  std::vector<CDocument*> documents;
+  for (const std::unique_ptr<CDocument>& document : mDocuments) {
+    documents.push_back(document.get());
+  }
+  return documents;
+}
+
+CDocument* CLibrarianApp::FindDocumentOfFolder(const std::string& folderPath) const {
+  for (const std::unique_ptr<CDocument>& document : mDocuments) {
+    const std::string folder = document->GetFolderPath();
+    if (!folder.empty() && IsSameFolder(folder, folderPath)) {
+      return document.get();
+    }
+  }
+  return nullptr;
+}
+
+CDocument* CLibrarianApp::FindDocumentOfWindow(const QWidget* window) const {
+  for (const std::unique_ptr<CDocument>& document : mDocuments) {
+    if (window != nullptr && document->GetWindow() == window) {
+      return document.get();
+    }
+  }
+  return nullptr;
+}
+
+std::vector<QWidget*> CLibrarianApp::GetWindowsInActivationOrder() const {
+  std::vector<QWidget*> windows;
+  for (const QPointer<QWidget>& window : mActivationOrder) {
+    if (window != nullptr && window->isVisible()) {
+      windows.push_back(window);
+    }
+  }
+  return windows;
+}
+
+QWidget* CLibrarianApp::GetSelectedWindow() const {
+  const std::vector<QWidget*> windows = GetWindowsInActivationOrder();
+  return windows.empty() ? nullptr : windows.back();
+}
+
+void CLibrarianApp::ShowOrHideStartWindow() {
+  if (mStartWindow == nullptr) {
+    return;
+  }
+  if (mDocuments.empty() && !mQuitting) {
+    mStartWindow->show();
+  } else {
+    mStartWindow->hide();
+  }
+}
+
+void CLibrarianApp::BringFrontWindowForward() {
+  QWidget* window = GetSelectedWindow();
+  if (window == nullptr) {
+    window = mStartWindow.get();
+  }
+  if (window != nullptr) {
+    CWindowMenu::BringToFront(window);
+  }
+}
+
+// --- Quitting
+
+void CLibrarianApp::DoQuit() {
+  if (mQuitting) {
+    return;
+  }
+  mQuitting = true;
+  // The front window first, as the user sees them; documents without a window last.
+  std::vector<CDocument*> order;
+  const std::vector<QWidget*> windows = GetWindowsInActivationOrder();
+  for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+    order.push_back(FindDocumentOfWindow(*window));
+  }
+  for (CDocument* document : GetDocuments()) {
+    if (std::find(order.begin(), order.end(), document) == order.end()) {
+      order.push_back(document);
+    }
+  }
+  for (CDocument* document : order) {
+    if (document != nullptr && !CloseDocument(document)) {
+      mQuitting = false;
+      ShowOrHideStartWindow();
+      return;
+    }
+  }
+  if (mStartWindow != nullptr) {
+    mStartWindow->hide();
+  }
+  QCoreApplication::exit(0);
+}
+
+void CLibrarianApp::HandleQuitSignal() {
+  if (mQuitting) {
+    return;
+  }
+  // A modal dialog or alert runs its own event loop: cancel it, then quit once it has returned.
+  if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+    dialog->reject();
+    QTimer::singleShot(0, this, &CLibrarianApp::HandleQuitSignal);
+    return;
+  }
+  DoQuit();
+}
+
+// --- Preferences
+
+void CLibrarianApp::LoadPreference() {
+  Bris::CDomain& domain = Bris::Domain();
+  long gridState = 0;
+  if (UPreference::SeekTag(kPrefGridSettings, false)) {
+    gridState = UPreference::GetParamValue(kPrefGridState, 0);
+  }
+  const std::pair<const char*, const char*> options[] = {{kPrefWaveOption, kPrefWaveState},
+                                                         {kPrefToneOption, kPrefToneState},
+                                                         {kPrefTnumOption, kPrefTnumState},
+                                                         {kPrefPnumOption, kPrefPnumState}};
+  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
+    long value = 0;
+    if (UPreference::SeekTag(options[i].first, false)) {
+      value = UPreference::GetParamValue(options[i].second, 0);
+    }
+    domain.SetCleanOption(i, value != 0 ? 1 : 0);
+  }
+  long fontNumber = UFontNumber::kApplicationFont;
+  long fontSize = UFontNumber::DefaultPointSize();
+  if (UPreference::SeekTag(kPrefFontSettings, false)) {
+    fontNumber = UPreference::GetParamValue(kPrefFontNumber, fontNumber);
+    fontSize = UPreference::GetParamValue(kPrefFontSize, fontSize);
+  }
+  // A size no font has would leave the lists unreadable.
+  if (fontSize < CSelectFontDialog::kMinSize || fontSize > 255) {
+    fontSize = UFontNumber::DefaultPointSize();
+  }
+  CTableSettings::SetGridState(gridState == 1 ? 1 : 0);
+  CTableSettings::SetFont(static_cast<short>(fontNumber), static_cast<short>(fontSize));
+}
+
+void CLibrarianApp::SavePreference() {
+  const Bris::CDomain& domain = Bris::Domain();
+  UPreference::SeekTag(kPrefGeneralSettings, true);
+  UPreference::SetParamValue(kPrefPreferenceVersion, kPreferenceVersion);
+  UPreference::SeekTag(kPrefGridSettings, true);
+  UPreference::SetParamValue(kPrefGridState, CTableSettings::sGridState);
+  const std::pair<const char*, const char*> options[] = {{kPrefWaveOption, kPrefWaveState},
+                                                         {kPrefToneOption, kPrefToneState},
+                                                         {kPrefTnumOption, kPrefTnumState},
+                                                         {kPrefPnumOption, kPrefPnumState}};
+  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
+    UPreference::SeekTag(options[i].first, true);
+    UPreference::SetParamValue(options[i].second, domain.GetCleanOption(i) != 0 ? 1 : 0);
+  }
+  UPreference::SeekTag(kPrefFontSettings, true);
+  UPreference::SetParamValue(kPrefFontNumber, CTableSettings::sFontNum);
+  UPreference::SetParamValue(kPrefFontSize, CTableSettings::sFontSize);
+}
+
+void CLibrarianApp::SavePrefLastProject(const std::string& folderPath) {
+  const fs::path folder(WithoutTrailingSlash(folderPath));
+  const std::string parent = folder.parent_path().string();
+  struct stat info = {};
+  const bool known = ::stat(parent.c_str(), &info) == 0;
+  UPreference::SeekTag(kPrefLastSelectedProject, true);
+  UPreference::SetParamValue(kPrefVRefNum, known ? static_cast<long>(info.st_dev) : 0);
+  UPreference::SetParamValue(kPrefParID, known ? static_cast<long>(info.st_ino) : 0);
+  WriteLongString(kPrefName, folder.filename().string());
+  WriteLongString(kPrefParentPath, parent);
+}
+
+bool CLibrarianApp::LoadPrefLastProject(std::string& folderPath) {
+  folderPath.clear();
+  if (!UPreference::SeekTag(kPrefLastSelectedProject, false)) {
+    return false;
+  }
+  const std::string name = ReadLongString(kPrefName);
+  const std::string parent = ReadLongString(kPrefParentPath);
+  if (!name.empty() && !parent.empty()) {
+    folderPath = (parent == "/" ? parent : parent + "/") + name;
+  }
+  return true;
+}
+
+// --- Work folder
+
+bool CLibrarianApp::CreateFolder(const std::string& parentPath, const std::string& name) {
+  std::error_code error;
+  if (!fs::is_directory(parentPath, error)) {
+    return false;
+  }
+  const fs::path child = fs::path(parentPath) / name;
+  if (!fs::exists(child, error)) {
+    fs::create_directory(child, error);
+  }
+  return fs::is_directory(child, error);
+}
+
+std::string CLibrarianApp::CreateTempFolder() {
+  std::string path = Ux::GetSpecialFolderName(Ux::kApplicationSupportFolder);
+  if (path.empty()) {
+    return std::string();
+  }
+  for (const char* name : {"Taveno", "Brisel Librarian", "BrisWork"}) {
+    if (!CreateFolder(path, name)) {
+      return std::string();
+    }
+    path += std::string("/") + name;
+  }
+  return path + "/";
+}
+
+int CLibrarianApp::DeleteWorkFiles(const std::string& folderPath) {
+  int deleted = 0;
+  try {
+    for (const char* const* extensions :
+         {Bris::FileExt_Patch, Bris::FileExt_Tone, Bris::FileExt_Wave}) {
+      deleted += UFileUtils::DeleteSubFiles(WithoutTrailingSlash(folderPath), extensions, false);
+    }
+  } catch (const fs::filesystem_error&) {
+    // A work folder that cannot be listed has nothing this run could clean up.
+  }
+  return deleted;
+}

@@ -1,0 +1,239 @@
+#include "app/CProjectChooserDialog.h"
+
+#include "Zel/Generic/CErrorOut.h"
+#include "app/CFolderNameDialog.h"
+#include "app/DialogText.h"
+#include "store/FileExt.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kCustomAreaWidth = 400;
+constexpr int kCustomAreaHeight = 50;
+
+} // namespace
+
+CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QString& title,
+                                             const QString& chooseLabel, const QString& defaultName,
+                                             QWidget* parent)
+    : QDialog(parent), mDefaultName(defaultName), mModel(new QFileSystemModel(this)),
+      mBrowser(new QTreeView(this)), mLocationPopup(new QComboBox(this)),
+      mUpButton(new QToolButton(this)), mNewProjectButton(new QPushButton(tr("New Project"), this)),
+      mPathText(new QLabel(this)), mChooseButton(nullptr) {
+  setWindowTitle(title);
+  resize(720, 480);
+
+  mModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  mModel->setReadOnly(true);
+  mModel->setRootPath(QString());
+
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  mUpButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+  mUpButton->setToolTip(tr("Enclosing folder"));
+  mUpButton->setObjectName(QStringLiteral("Up"));
+  mLocationPopup->setObjectName(QStringLiteral("Where"));
+  top->addWidget(mUpButton);
+  top->addWidget(mLocationPopup, 1);
+  layout->addLayout(top);
+
+  auto* middle = new QHBoxLayout;
+  auto* places = new QListWidget(this);
+  places->setObjectName(QStringLiteral("Places"));
+  places->setMaximumWidth(160);
+  AddPlace(places, tr("Home"), QDir::homePath());
+  AddPlace(places, tr("Documents"),
+           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  AddPlace(places, tr("Desktop"),
+           QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+  AddPlace(places, tr("Computer"), QDir::rootPath());
+  middle->addWidget(places);
+
+  mBrowser->setObjectName(QStringLiteral("Browser"));
+  mBrowser->setModel(mModel);
+  mBrowser->setRootIsDecorated(false);
+  mBrowser->setItemsExpandable(false);
+  mBrowser->setSortingEnabled(true);
+  mBrowser->sortByColumn(0, Qt::AscendingOrder);
+  mBrowser->setSelectionMode(QAbstractItemView::SingleSelection);
+  mBrowser->setColumnHidden(1, true); // size
+  mBrowser->setColumnHidden(2, true); // kind
+  mBrowser->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  middle->addWidget(mBrowser, 1);
+  layout->addLayout(middle, 1);
+
+  auto* custom = new QWidget(this);
+  custom->setMinimumSize(kCustomAreaWidth, kCustomAreaHeight);
+  auto* customLayout = new QHBoxLayout(custom);
+  mNewProjectButton->setObjectName(QStringLiteral("NewP"));
+  mNewProjectButton->setEnabled(!newProjectDisabled);
+  mNewProjectButton->setAutoDefault(false);
+  mPathText->setObjectName(QStringLiteral("Path"));
+  mPathText->setTextFormat(Qt::PlainText);
+  mPathText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  customLayout->addWidget(mNewProjectButton);
+  customLayout->addWidget(mPathText, 1);
+  layout->addWidget(custom);
+
+  auto* buttons = new QDialogButtonBox(this);
+  mChooseButton = buttons->addButton(chooseLabel, QDialogButtonBox::AcceptRole);
+  mChooseButton->setObjectName(QStringLiteral("Choose"));
+  buttons->addButton(QDialogButtonBox::Cancel);
+  layout->addWidget(buttons);
+
+  connect(mUpButton, &QToolButton::clicked, this, [this] {
+    QDir folder(mLocation);
+    if (folder.cdUp()) {
+      SetLocation(folder.absolutePath());
+    }
+  });
+  connect(mLocationPopup, &QComboBox::activated, this,
+          [this](int index) { SetLocation(mLocationPopup->itemData(index).toString()); });
+  connect(places, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { SetLocation(item->data(Qt::UserRole).toString()); });
+  connect(places, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { SetLocation(item->data(Qt::UserRole).toString()); });
+  connect(mBrowser->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &CProjectChooserDialog::UpdateForSelection);
+  connect(mBrowser, &QTreeView::activated, this, &CProjectChooserDialog::OpenSelectedEntry);
+  connect(mNewProjectButton, &QPushButton::clicked, this, &CProjectChooserDialog::HandleNewProject);
+  connect(mChooseButton, &QPushButton::clicked, this,
+          &CProjectChooserDialog::ChooseSelectedProject);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  mChooseButton->setDefault(true);
+  UpdateForSelection();
+}
+
+void CProjectChooserDialog::AddPlace(QListWidget* places, const QString& title,
+                                     const QString& path) {
+  if (path.isEmpty() || !QFileInfo(path).isDir()) {
+    return;
+  }
+  auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), title, places);
+  item->setData(Qt::UserRole, path);
+  item->setToolTip(path);
+}
+
+bool CProjectChooserDialog::IsProjectName(const QString& name) {
+  return name.endsWith(QString::fromLatin1(Bris::FileExt_Project), Qt::CaseInsensitive);
+}
+
+void CProjectChooserDialog::SetLocation(const QString& folder) {
+  const QString location = QDir(folder).absolutePath();
+  if (!QFileInfo(location).isDir()) {
+    return;
+  }
+  mLocation = location;
+  mBrowser->setRootIndex(mModel->index(mLocation));
+  mBrowser->clearSelection();
+  mBrowser->setCurrentIndex(QModelIndex());
+  FillLocationPopup();
+  UpdateForSelection();
+}
+
+void CProjectChooserDialog::FillLocationPopup() {
+  mLocationPopup->clear();
+  QDir folder(mLocation);
+  while (true) {
+    const QString path = folder.absolutePath();
+    mLocationPopup->addItem(style()->standardIcon(QStyle::SP_DirIcon),
+                            folder.isRoot() ? path : folder.dirName(), path);
+    if (!folder.cdUp()) {
+      break;
+    }
+  }
+  mUpButton->setEnabled(!QDir(mLocation).isRoot());
+}
+
+bool CProjectChooserDialog::SelectEntry(const QString& path) {
+  const QString absolutePath = QDir(path).absolutePath();
+  const QModelIndex index = mModel->index(absolutePath);
+  // The model knows files too; only the folders it lists can be selected.
+  if (!index.isValid() || index.parent() != mBrowser->rootIndex() ||
+      !QFileInfo(absolutePath).isDir()) {
+    return false;
+  }
+  mBrowser->setCurrentIndex(index);
+  mBrowser->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows);
+  mBrowser->scrollTo(index);
+  UpdateForSelection();
+  return true;
+}
+
+QString CProjectChooserDialog::GetSelectedPath() const {
+  const QModelIndexList selected = mBrowser->selectionModel()->selectedRows();
+  return selected.isEmpty() ? QString() : mModel->filePath(selected.first());
+}
+
+QString CProjectChooserDialog::GetResultPath() const {
+  const QString path = GetSelectedPath();
+  return IsProjectName(QFileInfo(path).fileName()) ? path : QString();
+}
+
+void CProjectChooserDialog::UpdateForSelection() {
+  const QString project = GetResultPath();
+  mChooseButton->setEnabled(!project.isEmpty());
+  mPathText->setText(project);
+}
+
+void CProjectChooserDialog::OpenSelectedEntry() {
+  const QString path = GetSelectedPath();
+  if (path.isEmpty()) {
+    return;
+  }
+  if (IsProjectName(QFileInfo(path).fileName())) {
+    ChooseSelectedProject();
+  } else {
+    SetLocation(path);
+  }
+}
+
+void CProjectChooserDialog::ChooseSelectedProject() {
+  const QString project = GetResultPath();
+  if (project.isEmpty()) {
+    return;
+  }
+  mChosenPath = project;
+  accept();
+}
+
+void CProjectChooserDialog::HandleNewProject() {
+  const QString previousLocation = mLocation;
+  const QString selected = GetSelectedPath();
+  if (!selected.isEmpty() && !IsProjectName(QFileInfo(selected).fileName())) {
+    SetLocation(selected);
+  }
+  QString name = mDefaultName;
+  const QString locationName = QDir(mLocation).isRoot() ? mLocation : QDir(mLocation).dirName();
+  if (!CFolderNameDialog::AskFolderName(this, name, locationName)) {
+    SetLocation(previousLocation);
+    return;
+  }
+  name = DialogText::WithProjectExtension(name);
+  const QString projectPath = QDir(mLocation).filePath(name);
+  QDir(mLocation).mkdir(name); // an existing folder of that name is chosen as it is
+  if (!QFileInfo(projectPath).isDir()) {
+    CErrorOut::ErrorAlert(2);
+    return;
+  }
+  mChosenPath = projectPath;
+  accept();
+}

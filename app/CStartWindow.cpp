@@ -1,0 +1,63 @@
+#include "app/CStartWindow.h"
+
+#include "app/CLibrarianApp.h"
+#include "framework/CCommander.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
+  setObjectName(QStringLiteral("StartWindow"));
+  setWindowTitle(QStringLiteral("Brisel Librarian"));
+  app.BuildMenuBar(menuBar());
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(32, 24, 32, 24);
+  auto* title = new QLabel(QStringLiteral("Brisel Librarian"), central);
+  QFont titleFont = title->font();
+  titleFont.setPointSize(titleFont.pointSize() + 8);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setAlignment(Qt::AlignCenter);
+  layout->addWidget(title);
+  auto* hint = new QLabel(tr("Open a project folder (a folder named name.prj that holds Patch, "
+                             "Tone and Wave), or start a new project."),
+                          central);
+  hint->setWordWrap(true);
+  hint->setAlignment(Qt::AlignCenter);
+  layout->addWidget(hint);
+  layout->addSpacing(12);
+
+  auto* buttons = new QHBoxLayout;
+  auto* newButton =
+      new QPushButton(style()->standardIcon(QStyle::SP_FileIcon), tr("New Project"), central);
+  newButton->setObjectName(QStringLiteral("New"));
+  auto* openButton = new QPushButton(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                     tr("Open Project..."), central);
+  openButton->setObjectName(QStringLiteral("Open"));
+  openButton->setDefault(true);
+  buttons->addStretch(1);
+  buttons->addWidget(newButton);
+  buttons->addWidget(openButton);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
+  layout->addStretch(1);
+  setCentralWidget(central);
+  resize(520, 260);
+
+  connect(newButton, &QPushButton::clicked, this, [] { CCommander::ProcessCommand(kCmdNew); });
+  connect(openButton, &QPushButton::clicked, this, [] { CCommander::ProcessCommand(kCmdOpen); });
+}
+
+void CStartWindow::closeEvent(QCloseEvent* event) {
+  // Quitting may ask questions and closes this window itself; let the close event finish first.
+  event->ignore();
+  QTimer::singleShot(0, &mApp, [this] { mApp.DoQuit(); });
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CLibrarianApp;
+
+// The window shown while no project window is open, on desktops without a global menu bar: it
+// carries the application's menus and buttons for New and Open. It is no document; closing it
+// quits the application.
+class CStartWindow : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit CStartWindow(CLibrarianApp& app);
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  CLibrarianApp& mApp;
+};
