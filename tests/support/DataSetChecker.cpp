@@ -3,7 +3,6 @@
 #include "domain/CZelData.h"
 
 #include <algorithm>
-#include <set>
 #include <sstream>
 
 namespace BrisTest {
@@ -12,7 +11,7 @@ namespace {
 
 using Bris::CZelData;
 
-std::string Join(const std::set<unsigned int>& values) {
+std::string Join(const std::vector<unsigned int>& values) {
   std::ostringstream text;
   text << "{";
   const char* separator = "";
@@ -55,9 +54,9 @@ void CheckSizes(const CZelData& data, std::vector<std::string>& violations) {
 }
 
 // The back-reference lists the numbers call for: expected[t] = the referrers of slot t.
-std::vector<std::set<unsigned int>> PatchesPlayingEachTone(const CZelData& data,
-                                                           std::vector<std::string>& violations) {
-  std::vector<std::set<unsigned int>> expected(data.mTones.size());
+std::vector<std::vector<unsigned int>>
+PatchesPlayingEachTone(const CZelData& data, std::vector<std::string>& violations) {
+  std::vector<std::vector<unsigned int>> expected(data.mTones.size());
   for (unsigned int p = 0; p < data.mPatches.size(); ++p) {
     for (int i = 0; i < Bris::CPatch::kPatchToneCount; ++i) {
       const int toneNumber = data.mPatches.Get(p)->GetPatchTone(i).GetToneNumber();
@@ -70,15 +69,15 @@ std::vector<std::set<unsigned int>> PatchesPlayingEachTone(const CZelData& data,
                              ", past the tone list");
         continue;
       }
-      expected[toneNumber - 1].insert(p);
+      expected[toneNumber - 1].push_back(p);
     }
   }
   return expected;
 }
 
-std::vector<std::set<unsigned int>> TonesPlayingEachWave(const CZelData& data,
-                                                         std::vector<std::string>& violations) {
-  std::vector<std::set<unsigned int>> expected(data.mWaves.size());
+std::vector<std::vector<unsigned int>> TonesPlayingEachWave(const CZelData& data,
+                                                            std::vector<std::string>& violations) {
+  std::vector<std::vector<unsigned int>> expected(data.mWaves.size());
   for (unsigned int t = 0; t < data.mTones.size(); ++t) {
     const Bris::CTone* tone = data.mTones.Get(t);
     for (int o = 0; o < Bris::CTone::kOscCount; ++o) {
@@ -93,28 +92,40 @@ std::vector<std::set<unsigned int>> TonesPlayingEachWave(const CZelData& data,
                                std::to_string(waveNumber) + ", past the wave list");
           continue;
         }
-        expected[waveNumber - 1].insert(t);
+        expected[waveNumber - 1].push_back(t);
       }
     }
   }
   return expected;
 }
 
+// Sorted, without repeats.
+std::vector<unsigned int> SortedSet(std::vector<unsigned int> values) {
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+  return values;
+}
+
 void CompareList(const char* kind, std::size_t index, const std::vector<unsigned int>& list,
-                 const std::set<unsigned int>& expected, std::size_t referrerCount,
+                 const std::vector<unsigned int>& referrers, std::size_t referrerCount,
                  const char* referrerKind, std::vector<std::string>& violations) {
-  const std::set<unsigned int> listed(list.begin(), list.end());
+  if (list.empty() && referrers.empty()) {
+    return;
+  }
+  const std::vector<unsigned int> listed = SortedSet(list);
+  const std::vector<unsigned int> expected = SortedSet(referrers);
   const std::string slot = std::string(kind) + " " + std::to_string(index);
   if (listed.size() != list.size()) {
     violations.push_back(slot + " lists a " + referrerKind + " twice");
   }
-  if (!listed.empty() && *listed.rbegin() >= referrerCount) {
-    violations.push_back(slot + " lists " + referrerKind + " " + std::to_string(*listed.rbegin()) +
+  if (!listed.empty() && listed.back() >= referrerCount) {
+    violations.push_back(slot + " lists " + referrerKind + " " + std::to_string(listed.back()) +
                          ", past the " + referrerKind + " list");
   }
   if (listed != expected) {
-    violations.push_back(slot + " lists " + referrerKind + "s " + Join(listed) + " but " +
-                         Join(expected) + " play it");
+    const std::string plural = std::string(referrerKind) == "patch" ? "patches" : "tones";
+    violations.push_back(slot + " lists " + plural + " " + Join(listed) + " but " + Join(expected) +
+                         " play it");
   }
 }
 

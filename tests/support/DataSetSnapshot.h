@@ -1,12 +1,8 @@
 #pragma once
 
-#include "domain/CConcreteParameterArray.h"
-#include "domain/CPatch.h"
-#include "domain/CTone.h"
-#include "domain/CWave.h"
-
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,7 +14,8 @@ namespace BrisTest {
 
 // A deep copy of a data set, compared field by field with a data set later: every record's file
 // path, name, spare string, memo lines, instrument bytes and back-reference list (in order), the
-// original-name lists and the project path.
+// original-name lists and the project path. The records are kept serialised, field by field, so
+// that taking and comparing snapshots stays cheap enough for long randomised runs.
 class DataSetSnapshot {
 public:
   explicit DataSetSnapshot(const Bris::CZelData& data);
@@ -28,12 +25,15 @@ public:
   ::testing::AssertionResult Matches(const Bris::CZelData& data) const;
 
 private:
-  Bris::CConcreteParameterArray<Bris::CPatch> mPatches;
-  Bris::CConcreteParameterArray<Bris::CTone> mTones;
-  Bris::CConcreteParameterArray<Bris::CWave> mWaves;
-  std::vector<std::string> mPatchOriginalNames;
-  std::vector<std::string> mToneOriginalNames;
-  std::vector<std::string> mWaveOriginalNames;
+  // The records of one list, serialised one after the other; record i is the bytes from
+  // offsets[i] to offsets[i + 1].
+  struct SList {
+    std::string bytes;
+    std::vector<std::size_t> offsets;
+  };
+
+  SList mLists[3];
+  std::vector<std::string> mOriginalNames[3];
   std::string mProjectPath;
 };
 
