@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
@@ -32,15 +33,17 @@ constexpr int kCustomAreaHeight = 50;
 CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QString& title,
                                              const QString& chooseLabel, const QString& defaultName,
                                              QWidget* parent)
-    : QDialog(parent), mDefaultName(defaultName), mModel(new QFileSystemModel(this)),
-      mBrowser(new QTreeView(this)), mLocationPopup(new QComboBox(this)),
-      mUpButton(new QToolButton(this)), mNewProjectButton(new QPushButton(tr("New Project"), this)),
-      mPathText(new QLabel(this)), mChooseButton(nullptr) {
+    : QDialog(parent), mDefaultName(defaultName), mIcons(std::make_unique<QFileIconProvider>()),
+      mModel(new QFileSystemModel(this)), mBrowser(new QTreeView(this)),
+      mLocationPopup(new QComboBox(this)), mUpButton(new QToolButton(this)),
+      mNewProjectButton(new QPushButton(tr("New Project"), this)), mPathText(new QLabel(this)),
+      mChooseButton(nullptr) {
   setWindowTitle(title);
   resize(720, 480);
 
   mModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
   mModel->setReadOnly(true);
+  mModel->setIconProvider(mIcons.get());
   mModel->setRootPath(QString());
 
   auto* layout = new QVBoxLayout(this);
@@ -120,6 +123,10 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
   mChooseButton->setDefault(true);
   UpdateForSelection();
 }
+
+CProjectChooserDialog::~CProjectChooserDialog() {
+  delete mModel;
+} // before its icon provider
 
 void CProjectChooserDialog::AddPlace(QListWidget* places, const QString& title,
                                      const QString& path) {

@@ -2,7 +2,10 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QComboBox;
+class QFileIconProvider;
 class QFileSystemModel;
 class QLabel;
 class QListWidget;
@@ -21,6 +24,7 @@ class CProjectChooserDialog : public QDialog {
 public:
   CProjectChooserDialog(bool newProjectDisabled, const QString& title, const QString& chooseLabel,
                         const QString& defaultName, QWidget* parent = nullptr);
+  ~CProjectChooserDialog() override;
 
   // Shows the folders of folder.
   void SetLocation(const QString& folder);
@@ -56,6 +60,7 @@ private:
   QString mDefaultName;
   QString mLocation;
   QString mChosenPath;
+  std::unique_ptr<QFileIconProvider> mIcons; // the model does not own it
   QFileSystemModel* mModel;
   QTreeView* mBrowser;
   QComboBox* mLocationPopup;

@@ -20,6 +20,7 @@ CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(32, 24, 32, 24);
+  layout->addStretch(1);
   auto* title = new QLabel(QStringLiteral("Brisel Librarian"), central);
   QFont titleFont = title->font();
   titleFont.setPointSize(titleFont.pointSize() + 8);
@@ -50,7 +51,7 @@ CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
   layout->addLayout(buttons);
   layout->addStretch(1);
   setCentralWidget(central);
-  resize(520, 260);
+  resize(520, 240);
 
   connect(newButton, &QPushButton::clicked, this, [] { CCommander::ProcessCommand(kCmdNew); });
   connect(openButton, &QPushButton::clicked, this, [] { CCommander::ProcessCommand(kCmdOpen); });
