@@ -87,7 +87,7 @@ int HexDigit(char c) {
 std::string UnescapeValue(const std::string& escaped) {
   std::string raw;
   for (std::size_t i = 0; i < escaped.size(); ++i) {
-    if (escaped[i] == '%' && i + 2 < escaped.size() + 0 && HexDigit(escaped[i + 1]) >= 0 &&
+    if (escaped[i] == '%' && i + 2 < escaped.size() && HexDigit(escaped[i + 1]) >= 0 &&
         HexDigit(escaped[i + 2]) >= 0) {
       raw += static_cast<char>(HexDigit(escaped[i + 1]) * 16 + HexDigit(escaped[i + 2]));
       i += 2;

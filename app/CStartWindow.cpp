@@ -60,5 +60,5 @@ CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
 void CStartWindow::closeEvent(QCloseEvent* event) {
   // Quitting may ask questions and closes this window itself; let the close event finish first.
   event->ignore();
-  QTimer::singleShot(0, &mApp, [this] { mApp.DoQuit(); });
+  QTimer::singleShot(0, &mApp, [&app = mApp] { app.DoQuit(); });
 }
