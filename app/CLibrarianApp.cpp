@@ -189,6 +189,11 @@ CLibrarianApp::~CLibrarianApp() {
 // --- Start-up
 
 bool CLibrarianApp::Initialize() {
+  // From here on a quit signal waits for the event loop instead of ending the process at once.
+  mSignalNotifier =
+      std::make_unique<CUnixSignalNotifier>(std::initializer_list<int>{SIGTERM, SIGINT});
+  connect(mSignalNotifier.get(), &CUnixSignalNotifier::SignalReceived, this,
+          &CLibrarianApp::HandleQuitSignal);
   SetUpHelpMenu();
   InitializeZel();
   mWorkFolderPath = CreateTempFolder();
@@ -199,11 +204,6 @@ bool CLibrarianApp::Initialize() {
   Bris::Domain().SetWorkFolderPath(mWorkFolderPath);
   LoadPreference();
   mPreferencesLoaded = true;
-
-  mSignalNotifier =
-      std::make_unique<CUnixSignalNotifier>(std::initializer_list<int>{SIGTERM, SIGINT});
-  connect(mSignalNotifier.get(), &CUnixSignalNotifier::SignalReceived, this,
-          &CLibrarianApp::HandleQuitSignal);
 
   mStartWindow = std::make_unique<CStartWindow>(*this);
   ShowOrHideStartWindow();

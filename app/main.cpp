@@ -23,6 +23,8 @@ int RunLibrarian(CSingleInstance& instance) {
     if (!app.Initialize()) {
       return 1;
     }
+    // Later starts are answered once this instance is ready to come forward.
+    instance.Listen();
     return app.Run();
   } catch (const std::exception&) {
     return 1; // the preferences are still written on the way out
@@ -44,6 +46,5 @@ int main(int argc, char* argv[]) {
     instance.AskRunningInstanceToRaise();
     return 0;
   }
-  instance.Listen();
   return RunLibrarian(instance);
 }

@@ -1,6 +1,6 @@
 #include "gui_support/GuiTestSupport.h"
 
-#include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -38,10 +38,11 @@ protected:
     ASSERT_TRUE(process.waitForStarted());
   }
 
-  // The first instance is up once it listens and has made its work folder.
+  // An instance is ready (its quit signals handled) once it answers on its socket.
   bool IsListening() const {
-    return QFileInfo::exists(QString::fromStdString(mRuntime + "/Brisel Librarian QMTL.socket")) &&
-           fs::is_directory(mWork);
+    QLocalSocket socket;
+    socket.connectToServer(QString::fromStdString(mRuntime + "/Brisel Librarian QMTL.socket"));
+    return socket.waitForConnected(200);
   }
 
   static bool QuitWith(QProcess& process, int signalNumber) {
