@@ -171,6 +171,78 @@ std::unique_ptr<CPasteOperation> MakePaste(CParameterMid& mid, CZelData& data,
   }
 }
 
+enum class EPasteMode { kInsert, kReplace };
+
+bool HasFreeSlotsForCarried(const CZelData& data, CParameter::EDataType kind,
+                            const CClipboard& clipboard) {
+  if (kind == CParameter::kPatch &&
+      data.GetDeletedSize(CParameter::kTone) < clipboard.mTones.size()) {
+    Report(CParameterMid::kErrorTooFewToneSlots);
+    return false;
+  }
+  if ((kind == CParameter::kPatch || kind == CParameter::kTone) &&
+      data.GetDeletedSize(CParameter::kWave) < clipboard.mWaves.size()) {
+    Report(CParameterMid::kErrorTooFewWaveSlots);
+    return false;
+  }
+  return true;
+}
+
+bool HasWaveMemoryFor(const CZelData& data, unsigned int firstIndex, CParameter::EDataType kind,
+                      bool otherProject, unsigned int count, EPasteMode mode) {
+  const CDomain& domain = Domain();
+  // The waves a replacement of waves overwrites give their room back.
+  const bool rangeIsFreed = mode == EPasteMode::kReplace && kind == CParameter::kWave;
+  unsigned long long total = 0;
+  for (std::size_t w = 0; w < data.mWaves.size(); ++w) {
+    const CWave* wave = data.mWaves.Get(w);
+    const bool freed = rangeIsFreed && w >= firstIndex && w < std::size_t{firstIndex} + count;
+    if (!wave->IsBlank() && !freed) {
+      total += domain.GetFileSize(wave->GetFilePath());
+    }
+  }
+  // Only waves that end up as new records of the target take room: the carried or pasted waves
+  // of a paste from another project, and the pasted waves of a copy of waves. A copy of patches
+  // or tones inside one project plays the waves already there.
+  const CClipboard& clipboard = Domain().GetClipboard();
+  const bool addsWaves = otherProject || (kind == CParameter::kWave && clipboard.mCopy != 0);
+  if (addsWaves) {
+    for (std::size_t w = 0; w < clipboard.mWaves.size(); ++w) {
+      const CWave* wave = clipboard.mWaves.Get(w);
+      if (!wave->GetFilePath().empty()) {
+        total += domain.GetFileSize(wave->GetFilePath());
+      }
+    }
+  }
+  if (total > CParameterMid::kWaveMemoryLimit) {
+    Report(CParameterMid::kErrorWaveMemoryFull);
+    return false;
+  }
+  return true;
+}
+
+bool ConfirmPaste(const CZelData& data, unsigned int firstIndex, CParameter::EDataType kind,
+                  bool otherProject, const CParameterArray& pasted, EPasteMode mode) {
+  const unsigned int count = static_cast<unsigned int>(pasted.size());
+  if (!IsKnownKind(kind) || count == 0 || !data.IsDropEnable(kind, firstIndex, count)) {
+    return false;
+  }
+  if (mode == EPasteMode::kInsert) {
+    if (data.IsDeleteToInsert(kind, count) &&
+        Ask(CParameterMid::kQuestionPushOffEnd) == CZelTextOut::kAnswerCancel) {
+      return false;
+    }
+  } else if (data.IsDeleteToOverwrite(kind, firstIndex, count) &&
+             Ask(CParameterMid::kQuestionOverwrite) == CZelTextOut::kAnswerCancel) {
+    return false;
+  }
+  const CClipboard& clipboard = Domain().GetClipboard();
+  if (otherProject && !HasFreeSlotsForCarried(data, kind, clipboard)) {
+    return false;
+  }
+  return HasWaveMemoryFor(data, firstIndex, kind, otherProject, count, mode);
+}
+
 } // namespace
 
 // --- Copy
@@ -277,78 +349,6 @@ bool CParameterMid::ConfirmEditReplace(const CZelData& data, unsigned int firstI
                                        CParameter::EDataType kind, bool otherProject,
                                        const CParameterArray& pasted) {
   return ConfirmPaste(data, firstIndex, kind, otherProject, pasted, EPasteMode::kReplace);
-}
-
-bool CParameterMid::ConfirmPaste(const CZelData& data, unsigned int firstIndex,
-                                 CParameter::EDataType kind, bool otherProject,
-                                 const CParameterArray& pasted, EPasteMode mode) {
-  const unsigned int count = static_cast<unsigned int>(pasted.size());
-  if (!IsKnownKind(kind) || count == 0 || !data.IsDropEnable(kind, firstIndex, count)) {
-    return false;
-  }
-  if (mode == EPasteMode::kInsert) {
-    if (data.IsDeleteToInsert(kind, count) &&
-        Ask(kQuestionPushOffEnd) == CZelTextOut::kAnswerCancel) {
-      return false;
-    }
-  } else if (data.IsDeleteToOverwrite(kind, firstIndex, count) &&
-             Ask(kQuestionOverwrite) == CZelTextOut::kAnswerCancel) {
-    return false;
-  }
-  const CClipboard& clipboard = Domain().GetClipboard();
-  if (otherProject && !HasFreeSlotsForCarried(data, kind, clipboard)) {
-    return false;
-  }
-  return HasWaveMemoryFor(data, firstIndex, kind, otherProject, count, mode);
-}
-
-bool CParameterMid::HasFreeSlotsForCarried(const CZelData& data, CParameter::EDataType kind,
-                                           const CClipboard& clipboard) {
-  if (kind == CParameter::kPatch &&
-      data.GetDeletedSize(CParameter::kTone) < clipboard.mTones.size()) {
-    Report(kErrorTooFewToneSlots);
-    return false;
-  }
-  if ((kind == CParameter::kPatch || kind == CParameter::kTone) &&
-      data.GetDeletedSize(CParameter::kWave) < clipboard.mWaves.size()) {
-    Report(kErrorTooFewWaveSlots);
-    return false;
-  }
-  return true;
-}
-
-bool CParameterMid::HasWaveMemoryFor(const CZelData& data, unsigned int firstIndex,
-                                     CParameter::EDataType kind, bool otherProject,
-                                     unsigned int count, EPasteMode mode) {
-  const CDomain& domain = Domain();
-  // The waves a replacement of waves overwrites give their room back.
-  const bool rangeIsFreed = mode == EPasteMode::kReplace && kind == CParameter::kWave;
-  unsigned long long total = 0;
-  for (std::size_t w = 0; w < data.mWaves.size(); ++w) {
-    const CWave* wave = data.mWaves.Get(w);
-    const bool freed = rangeIsFreed && w >= firstIndex && w < std::size_t{firstIndex} + count;
-    if (!wave->IsBlank() && !freed) {
-      total += domain.GetFileSize(wave->GetFilePath());
-    }
-  }
-  // Only waves that end up as new records of the target take room: the carried or pasted waves
-  // of a paste from another project, and the pasted waves of a copy of waves. A copy of patches
-  // or tones inside one project plays the waves already there.
-  const CClipboard& clipboard = Domain().GetClipboard();
-  const bool addsWaves = otherProject || (kind == CParameter::kWave && clipboard.mCopy != 0);
-  if (addsWaves) {
-    for (std::size_t w = 0; w < clipboard.mWaves.size(); ++w) {
-      const CWave* wave = clipboard.mWaves.Get(w);
-      if (!wave->GetFilePath().empty()) {
-        total += domain.GetFileSize(wave->GetFilePath());
-      }
-    }
-  }
-  if (total > kWaveMemoryLimit) {
-    Report(kErrorWaveMemoryFull);
-    return false;
-  }
-  return true;
 }
 
 // --- Paste

@@ -7,7 +7,6 @@
 
 namespace Bris {
 
-class CClipboard;
 class CParameterArray;
 class CZelData;
 
@@ -82,15 +81,6 @@ public:
   void ClearWaveSets();
 
 private:
-  enum class EPasteMode { kInsert, kReplace };
-
-  bool ConfirmPaste(const CZelData& data, unsigned int firstIndex, CParameter::EDataType kind,
-                    bool otherProject, const CParameterArray& pasted, EPasteMode mode);
-  bool HasFreeSlotsForCarried(const CZelData& data, CParameter::EDataType kind,
-                              const CClipboard& clipboard);
-  bool HasWaveMemoryFor(const CZelData& data, unsigned int firstIndex, CParameter::EDataType kind,
-                        bool otherProject, unsigned int count, EPasteMode mode);
-
   std::vector<SWaveSet> mWaveSets;
   std::unordered_set<long> mWaveSetKeys; // the same sections, for quick lookup
 };
