@@ -11,7 +11,8 @@ namespace Bris {
 class CBriselDocument : public CZelFileDocument {
 public:
   CBriselDocument() = default;
-  ~CBriselDocument() override = default;
+  // Closing the project: shelters the files of its folder that other open projects still name.
+  ~CBriselDocument() override;
 
   // The data sets of the registered projects that have unsaved changes, in registry order.
   std::vector<CZelData*> GetAllZelData() const override;

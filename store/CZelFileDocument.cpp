@@ -8,6 +8,10 @@
 #include "formats/CPatchSvdManager.h"
 #include "formats/CToneSvdManager.h"
 #include "formats/WaveFiles.h"
+#include "store/CFileShelter.h"
+#include "store/CProjectCleaner.h"
+#include "store/CProjectWriter.h"
+#include "store/RecordFilePaths.h"
 #include "store/SlotFileNames.h"
 
 #include <algorithm>
@@ -15,6 +19,7 @@
 #include <fstream>
 #include <limits>
 #include <memory>
+#include <typeinfo>
 #include <unistd.h>
 
 namespace Bris {
@@ -57,6 +62,35 @@ bool ReadDataFile(const std::string& systemPath, TRecord& record, const TReader&
   }
   file.close();
   return !file.fail();
+}
+
+// The records an array held, taken out of it before a reader refills it. The reader reuses them
+// instead of deleting every slot's record and allocating it again (a tone alone owns sixteen
+// oscillator blocks); the records it does not reuse are deleted with the list.
+std::vector<std::unique_ptr<CParameter>> TakeRecords(CParameterArray& array) {
+  std::vector<std::unique_ptr<CParameter>> records;
+  records.reserve(array.size());
+  for (CParameter* record : array.mParameters) {
+    records.emplace_back(record);
+  }
+  array.mParameters.clear();
+  return records;
+}
+
+// A record in the state of a new one for slot slotIndex: the slot's old record when it is of the
+// same type, overwritten with a copy of a new record so that nothing of its old contents stays;
+// otherwise a new record.
+template <class TRecord>
+std::unique_ptr<TRecord> NewRecord(std::vector<std::unique_ptr<CParameter>>& oldRecords,
+                                   std::size_t slotIndex) {
+  if (slotIndex >= oldRecords.size() || oldRecords[slotIndex] == nullptr ||
+      typeid(*oldRecords[slotIndex]) != typeid(TRecord)) {
+    return std::make_unique<TRecord>();
+  }
+  static const TRecord kNewRecord;
+  std::unique_ptr<TRecord> record(static_cast<TRecord*>(oldRecords[slotIndex].release()));
+  *record = kNewRecord;
+  return record;
 }
 
 } // namespace
@@ -144,10 +178,11 @@ bool CZelFileDocument::ReadDocument(std::string projectPath, std::list<std::stri
 }
 
 bool CZelFileDocument::ReadPatch() {
+  auto oldRecords = TakeRecords(mData.mPatches);
   mData.DeletePatchArray();
   const CPatchSvdManager reader;
   for (const auto& path : mData.mPatchOriginalNames) {
-    auto patch = std::make_unique<CPatch>();
+    auto patch = NewRecord<CPatch>(oldRecords, mData.mPatches.size());
     patch->SetFilePath(path);
     patch->SetFinalName(path, true);
     if (!path.empty() &&
@@ -161,10 +196,11 @@ bool CZelFileDocument::ReadPatch() {
 }
 
 bool CZelFileDocument::ReadTone() {
+  auto oldRecords = TakeRecords(mData.mTones);
   mData.DeleteToneArray();
   const CToneSvdManager reader;
   for (const auto& path : mData.mToneOriginalNames) {
-    auto tone = std::make_unique<CTone>();
+    auto tone = NewRecord<CTone>(oldRecords, mData.mTones.size());
     tone->SetFilePath(path);
     tone->SetFinalName(path, true);
     if (!path.empty() &&
@@ -179,13 +215,14 @@ bool CZelFileDocument::ReadTone() {
 }
 
 bool CZelFileDocument::ReadWave() {
+  auto oldRecords = TakeRecords(mData.mWaves);
   mData.DeleteWaveArray();
   for (const auto& path : mData.mWaveOriginalNames) {
     // Nothing is read from a wave file; it only has to open.
     if (!path.empty() && !std::ifstream(SystemPath(path), std::ios::binary).is_open()) {
       return false;
     }
-    auto wave = std::make_unique<CWave>();
+    auto wave = NewRecord<CWave>(oldRecords, mData.mWaves.size());
     wave->SetFilePath(path);
     wave->SetFinalName(path, true);
     mData.mWaves.mParameters.push_back(wave.release());
@@ -342,38 +379,59 @@ bool CZelFileDocument::UpdateFileNames(EDataType kind, bool saveAs) {
 }
 
 bool CZelFileDocument::UpdateInitialName(std::string oldPath, std::string newPath, EDataType kind) {
-  bool changed = false;
-  for (CZelData* data : GetAllZelData()) {
-    CParameterArray* records = data != nullptr ? data->GetArray(kind) : nullptr;
-    if (records == nullptr) {
-      continue;
-    }
-    for (CParameter* record : records->mParameters) {
-      if (record != nullptr && record->GetFilePath() == oldPath) {
-        record->SetFilePath(newPath);
-        changed = true;
-      }
-    }
-  }
-  return changed;
+  return RedirectFilePaths(GetAllZelData(), kind, oldPath, newPath);
 }
 
 bool CZelFileDocument::SearchInitialName(std::string path, EDataType kind, bool otherProjectsOnly) {
-  for (CZelData* data : GetAllZelData()) {
-    if (data == nullptr || (otherProjectsOnly && data == &mData)) {
-      continue;
-    }
-    const CParameterArray* records = data->GetArray(kind);
-    if (records == nullptr) {
-      continue;
-    }
-    for (const CParameter* record : records->mParameters) {
-      if (record != nullptr && record->GetFilePath() == path) {
-        return true;
-      }
-    }
+  return IsFilePathNamed(GetAllZelData(), kind, path, otherProjectsOnly ? &mData : nullptr);
+}
+
+// --- Writing a project
+
+bool CZelFileDocument::WriteDocument(bool saveAs) {
+  return CProjectWriter(*this, mUselessFiles).WriteDocument(saveAs);
+}
+
+bool CZelFileDocument::IsWritePossible() {
+  return CProjectWriter(*this, mUselessFiles).IsWritePossible();
+}
+
+bool CZelFileDocument::IsEnableWriteFiles(EDataType kind, bool saveAs) {
+  return CProjectWriter(*this, mUselessFiles).IsEnableWriteFiles(kind, saveAs);
+}
+
+bool CZelFileDocument::WriteFiles(EDataType kind, bool saveAs) {
+  return CProjectWriter(*this, mUselessFiles).WriteFiles(kind, saveAs);
+}
+
+bool CZelFileDocument::IsEnableCleanUselessFile(std::string path, EDataType kind, bool saveAs) {
+  return CProjectWriter(*this, mUselessFiles).IsEnableCleanUselessFile(path, kind, saveAs);
+}
+
+bool CZelFileDocument::CleanUselessFile(std::string path, EDataType kind, bool saveAs) {
+  return CProjectWriter(*this, mUselessFiles).CleanUselessFile(path, kind, saveAs);
+}
+
+bool CZelFileDocument::MyUnlink(const char* path) {
+  return ::unlink(SystemPath(path).c_str()) != -1;
+}
+
+void CZelFileDocument::ShelterFiles() {
+  CFileShelter(*this).ShelterFiles();
+}
+
+// --- Maintenance
+
+bool CZelFileDocument::CleanProject() {
+  CProjectCleaner(mData, CProjectCleaner::SOptions::FromDomain()).Clean();
+  return true;
+}
+
+bool CZelFileDocument::CopySystemFile(std::string folder) {
+  for (const char* name : sSystemFileNames) {
+    CopyZelFile(mData.mProjectPath + name, folder + name);
   }
-  return false;
+  return true;
 }
 
 // --- Waves

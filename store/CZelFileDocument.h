@@ -104,6 +104,46 @@ public:
   bool IsMemoWriteFailed() const { return mMemoWriteFailed; }
   void ClearMemoWriteFailed() { mMemoWriteFailed = false; }
 
+  // --- Writing a project (the whole write, its steps and their dry runs).
+  // Writes the data set into its project folder so that slot n of each list is the file
+  // "NNN name.ext" of its subfolder. saveAs: the data set's project path was just set to a new
+  // folder, into which every file is copied; the old folder is left as it was. The dry runs run
+  // first and nothing on disk changes unless all pass. A save never loses a file that an open
+  // project still needs, and a save that fails part-way leaves every record naming an existing
+  // file, so that the next save can still succeed. False on any failure, and also when a memo
+  // file could not be written (the write is then finished; the document should stay modified).
+  bool WriteDocument(bool saveAs);
+  // True when every record's file can be opened for reading; refuse the save otherwise.
+  bool IsWritePossible();
+  // Dry run of WriteFiles for one kind: opens what the write would open; changes nothing.
+  bool IsEnableWriteFiles(EDataType kind, bool saveAs);
+  // Copies, renames, shelters and rewrites one kind's files slot by slot. The files of the
+  // useless-file list are deleted by WriteDocument once the file names are updated.
+  bool WriteFiles(EDataType kind, bool saveAs);
+  // Dry run of CleanUselessFile.
+  bool IsEnableCleanUselessFile(std::string path, EDataType kind, bool saveAs);
+  // Shelters a slot's old file into the work folder while a record of an open project still
+  // names it (redirecting those records), then, in an ordinary save, deletes it.
+  bool CleanUselessFile(std::string path, EDataType kind, bool saveAs);
+  // Deletes one file; true unless the system refuses.
+  bool MyUnlink(const char* path);
+  // Run when the project closes: shelters every file of its folder that a record of another open
+  // project with unsaved changes still names, so that project can still be saved.
+  void ShelterFiles();
+
+  // --- Maintenance.
+  // The instrument's system files, copied by Save As in this order.
+  static constexpr const char* sSystemFileNames[5] = {"Brisel System.s00", "Brisel Template.s00",
+                                                      "Brisel Palette.s00", "Brisel Setup.s00",
+                                                      "Brisel MicSetting.s00"};
+  // Drops references to blank slots, removes unused tones and waves and closes the gaps, as the
+  // domain's four clean options say; touches no file (the next save moves the files). Records
+  // are replaced: pointers to them are invalid afterwards. Always true.
+  bool CleanProject();
+  // Copies the system files from the project folder into folder (ending with "/"); a file that is
+  // missing or fails to copy is skipped. Always true.
+  bool CopySystemFile(std::string folder);
+
   // --- Waves.
   // Sum of the sizes of the files of all non-blank waves; files that cannot be opened add 0. A
   // sum beyond 32 bits reads as 0xFFFFFFFF.
@@ -116,7 +156,6 @@ public:
   // or a copy failed) to the domain's error output.
   int ImportWaves(std::list<std::string> paths);
 
-protected:
   // path as the file system takes it (the domain's path delimiter applied).
   static std::string SystemPath(const std::string& path);
 

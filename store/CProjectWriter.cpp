@@ -1,0 +1,354 @@
+#include "store/CProjectWriter.h"
+
+#include "LibMac/Utility/ZelString.h"
+#include "domain/CDomain.h"
+#include "domain/CZelData.h"
+#include "store/CFileShelter.h"
+#include "store/CZelFileDocument.h"
+#include "store/DebugTrace.h"
+#include "store/RecordFilePaths.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace Bris {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr CParameter::EDataType kKinds[] = {CParameter::kPatch, CParameter::kTone,
+                                            CParameter::kWave};
+
+bool CanOpenForUpdate(const std::string& systemPath) {
+  std::fstream file(systemPath, std::ios::in | std::ios::out | std::ios::binary);
+  return file.is_open();
+}
+
+bool CanOpenForReading(const std::string& systemPath) {
+  std::error_code error;
+  // A folder opens like a file on this host, but holds nothing a write could copy.
+  return fs::is_regular_file(systemPath, error) &&
+         std::ifstream(systemPath, std::ios::binary).is_open();
+}
+
+bool Exists(const std::string& systemPath) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(systemPath, error));
+}
+
+// The slots a kind's write visits: as many as the original-name list has, and records exist for.
+std::size_t SlotCount(const CParameterArray* records, const std::vector<std::string>* names) {
+  return records == nullptr || names == nullptr ? 0 : std::min(records->size(), names->size());
+}
+
+} // namespace
+
+CProjectWriter::CProjectWriter(CZelFileDocument& document, std::vector<std::string>& uselessFiles)
+    : mDocument(document), mData(document.GetZelData()), mUselessFiles(uselessFiles) {}
+
+// --- Whole write
+
+bool CProjectWriter::WriteDocument(bool saveAs) {
+  mDocument.ClearMemoWriteFailed();
+  for (auto kind : kKinds) {
+    if (!IsEnableWriteFiles(kind, saveAs)) {
+      return false;
+    }
+  }
+  bool written = true;
+  for (auto kind : kKinds) {
+    if (!WriteFiles(kind, saveAs)) {
+      written = false;
+      break;
+    }
+  }
+  if (written) {
+    for (auto kind : kKinds) {
+      mDocument.WriteMemo(kind);
+    }
+    for (auto kind : kKinds) {
+      mDocument.UpdateFileNames(kind, saveAs);
+    }
+    DeleteUselessFiles(saveAs);
+  }
+  // A saved undo state names the files as they were before: after this data set was written, or
+  // once any file it may name was removed or renamed, undoing would bring back records that name
+  // files that are gone.
+  if (Domain().IsUndoDoc(&mData) || mChangedFiles) {
+    Domain().ClearUndoDoc();
+  }
+  return written && !mDocument.IsMemoWriteFailed();
+}
+
+bool CProjectWriter::IsWritePossible() const {
+  for (auto kind : kKinds) {
+    const CParameterArray* records = mData.GetArray(kind);
+    for (std::size_t slotIndex = 0; slotIndex < records->size(); ++slotIndex) {
+      const CParameter* record = (*records)[slotIndex];
+      if (record == nullptr || record->IsBlank()) {
+        continue;
+      }
+      const std::string& filePath = record->GetFilePath();
+      const std::string openName = CZelFileDocument::SystemPath(filePath);
+      if (!CanOpenForReading(openName)) {
+        IgnoreTRACE("(%d) originalName=[%s] openName=[%s] \n", static_cast<int>(slotIndex),
+                    filePath.c_str(), openName.c_str());
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// --- One kind
+
+bool CProjectWriter::IsEnableWriteFiles(EDataType kind, bool saveAs) {
+  const CParameterArray* records = mData.GetArray(kind);
+  const std::vector<std::string>* names = mData.GetOriginalNames(kind);
+  if (records == nullptr || names == nullptr) {
+    return false;
+  }
+  const std::size_t slotCount = SlotCount(records, names);
+  for (std::size_t slotIndex = 0; slotIndex < slotCount; ++slotIndex) {
+    const CParameter* record = (*records)[slotIndex];
+    if (record == nullptr) {
+      continue;
+    }
+    const std::string& original = (*names)[slotIndex];
+    const std::string& filePath = record->GetFilePath();
+    if (original == filePath) {
+      if (original.empty()) {
+        continue;
+      }
+      const std::string target = mDocument.GetTargetPath(kind, slotIndex);
+      if (saveAs) {
+        if (!IsEnableCopyIntoPlace(filePath, target, kind, slotIndex)) {
+          return false;
+        }
+      } else if (!IsEnableRenameInPlace(filePath, target) ||
+                 !IsEnableRewrite(kind, filePath, slotIndex)) {
+        return false;
+      }
+      continue;
+    }
+    if (!original.empty()) {
+      if (!IsEnableCleanUselessFile(original, kind, saveAs)) {
+        return false;
+      }
+      if (filePath.empty()) {
+        continue;
+      }
+    }
+    if (!IsEnableCopyIntoPlace(filePath, mDocument.GetTargetPath(kind, slotIndex), kind,
+                               slotIndex)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool CProjectWriter::WriteFiles(EDataType kind, bool saveAs) {
+  mSaveAs = saveAs;
+  CParameterArray* records = mData.GetArray(kind);
+  const std::vector<std::string>* names = mData.GetOriginalNames(kind);
+  if (records == nullptr || names == nullptr) {
+    return false;
+  }
+  const std::size_t slotCount = SlotCount(records, names);
+  for (std::size_t slotIndex = 0; slotIndex < slotCount; ++slotIndex) {
+    const CParameter* record = (*records)[slotIndex];
+    if (record == nullptr) {
+      continue;
+    }
+    const std::string original = (*names)[slotIndex];
+    const std::string filePath = record->GetFilePath();
+    if (original == filePath) {
+      if (original.empty()) {
+        continue;
+      }
+      const std::string target = mDocument.GetTargetPath(kind, slotIndex);
+      const bool placed = saveAs ? CopyIntoPlace(filePath, target)
+                                 : filePath == target || RenameInPlace(kind, filePath, target);
+      if (!placed || !Rewrite(kind, target, slotIndex)) {
+        return FailWrite();
+      }
+      continue;
+    }
+    // The slot's old file goes first, so that a target equal to it is free for the copy.
+    if (!original.empty()) {
+      if (!CleanUselessFile(original, kind, saveAs)) {
+        return FailWrite();
+      }
+      if (filePath.empty()) {
+        continue;
+      }
+    }
+    const std::string target = mDocument.GetTargetPath(kind, slotIndex);
+    if (!CopyIntoPlace(record->GetFilePath(), target) || !Rewrite(kind, target, slotIndex)) {
+      return FailWrite();
+    }
+  }
+  return true;
+}
+
+// --- A slot's old file
+
+bool CProjectWriter::IsEnableCleanUselessFile(const std::string& oldPath, EDataType kind,
+                                              bool saveAs) {
+  // Takes a shelter number like the clean itself, so both number their copies alike.
+  const std::string shelterPath = CFileShelter::MakeShelterPath(oldPath);
+  if (IsFilePathNamed(DataSetsInPlay(), kind, oldPath) &&
+      (shelterPath.empty() || !mDocument.IsEnableCopyZelFile(oldPath, shelterPath))) {
+    return false;
+  }
+  if (saveAs) {
+    return true;
+  }
+  const std::string systemPath = CZelFileDocument::SystemPath(oldPath);
+  // Gone already (a write that failed part-way removed it) and needed by nobody: clean.
+  return !Exists(systemPath) || CanOpenForUpdate(systemPath);
+}
+
+bool CProjectWriter::CleanUselessFile(const std::string& oldPath, EDataType kind, bool saveAs) {
+  const std::string shelterPath = CFileShelter::MakeShelterPath(oldPath);
+  switch (CFileShelter(mDocument).Shelter(oldPath, shelterPath, kind, DataSetsInPlay())) {
+  case CFileShelter::EResult::kFailed:
+    return false;
+  case CFileShelter::EResult::kSheltered:
+    mChangedFiles = true;
+    break;
+  case CFileShelter::EResult::kNotNeeded:
+    break;
+  }
+  if (!saveAs && mDocument.MyUnlink(oldPath.c_str())) {
+    mChangedFiles = true;
+  }
+  return true;
+}
+
+// --- Useless files
+
+void CProjectWriter::DeleteUselessFiles(bool saveAs) {
+  if (!saveAs) {
+    const std::vector<CZelData*> dataSets = DataSetsInPlay();
+    for (const auto& path : mUselessFiles) {
+      // A slot's file now (a renamed or copied record took a duplicate's name), or a file that
+      // a record still names (left by a failed write), stays.
+      if (!IsOriginalName(path) && !IsFilePathNamedByAnyKind(dataSets, path)) {
+        mDocument.MyUnlink(path.c_str());
+      }
+    }
+  }
+  mUselessFiles.clear();
+}
+
+// --- Helpers
+
+std::vector<CZelData*> CProjectWriter::DataSetsInPlay() const {
+  std::vector<CZelData*> dataSets = mDocument.GetAllZelData();
+  if (std::find(dataSets.begin(), dataSets.end(), &mData) == dataSets.end()) {
+    dataSets.push_back(&mData);
+  }
+  return dataSets;
+}
+
+bool CProjectWriter::IsEnableCopyIntoPlace(const std::string& source, const std::string& target,
+                                           EDataType kind, std::size_t slotIndex) {
+  // A file already in place is only rewritten.
+  return source == target ? IsEnableRewrite(kind, target, slotIndex)
+                          : mDocument.IsEnableCopyZelFile(source, target);
+}
+
+bool CProjectWriter::CopyIntoPlace(const std::string& source, const std::string& target) {
+  // Already in place (a failed write renamed it there): a copy onto itself could only lose it.
+  if (source == target) {
+    return true;
+  }
+  if (!mDocument.CopyZelFile(source, target)) {
+    mDocument.MyUnlink(target.c_str());
+    return false;
+  }
+  if (!mSaveAs) {
+    mCreatedTargets.push_back(target);
+  }
+  return true;
+}
+
+bool CProjectWriter::IsEnableRewrite(EDataType kind, const std::string& path,
+                                     std::size_t slotIndex) {
+  switch (kind) {
+  case CParameter::kPatch:
+    return mDocument.IsEnableWritePatchTone(path, mData.mPatches.Get(slotIndex));
+  case CParameter::kTone:
+    return mDocument.IsEnableWriteToneOsc(path, mData.mTones.Get(slotIndex));
+  default:
+    return true; // a wave file holds no references
+  }
+}
+
+bool CProjectWriter::Rewrite(EDataType kind, const std::string& path, std::size_t slotIndex) {
+  switch (kind) {
+  case CParameter::kPatch:
+    return mDocument.WritePatchTone(path, mData.mPatches.Get(slotIndex));
+  case CParameter::kTone:
+    return mDocument.WriteToneOsc(path, mData.mTones.Get(slotIndex));
+  default:
+    return true;
+  }
+}
+
+bool CProjectWriter::IsEnableRenameInPlace(const std::string& oldPath,
+                                           const std::string& newPath) const {
+  if (oldPath == newPath) {
+    return true;
+  }
+  // An ordinary save renames inside the project folder only. A target in another folder means
+  // the project path was changed without a save-as; moving files out of their folder then would
+  // strip the project the files came from.
+  const std::string folder = GetFolderName(oldPath);
+  if (folder != GetFolderName(newPath)) {
+    return false;
+  }
+  return ::access(CZelFileDocument::SystemPath(folder).c_str(), W_OK | X_OK) == 0;
+}
+
+bool CProjectWriter::RenameInPlace(EDataType kind, const std::string& oldPath,
+                                   const std::string& newPath) {
+  if (std::rename(CZelFileDocument::SystemPath(oldPath).c_str(),
+                  CZelFileDocument::SystemPath(newPath).c_str()) != 0) {
+    return false;
+  }
+  mChangedFiles = true;
+  mCreatedTargets.push_back(newPath);
+  // Another record of this project (a copy of the slot) may name the same file; it must follow,
+  // or its later copy from the old name would fail on every save from now on.
+  RedirectFilePaths(DataSetsInPlay(), kind, oldPath, newPath);
+  return true;
+}
+
+bool CProjectWriter::IsOriginalName(const std::string& path) const {
+  for (auto kind : kKinds) {
+    const std::vector<std::string>* names = mData.GetOriginalNames(kind);
+    if (names != nullptr && std::find(names->begin(), names->end(), path) != names->end()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CProjectWriter::FailWrite() {
+  for (const auto& target : mCreatedTargets) {
+    if (!IsOriginalName(target) &&
+        std::find(mUselessFiles.begin(), mUselessFiles.end(), target) == mUselessFiles.end()) {
+      mUselessFiles.push_back(target);
+    }
+  }
+  mCreatedTargets.clear();
+  return false;
+}
+
+} // namespace Bris

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "domain/CParameter.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace Bris {
+
+class CZelData;
+class CZelFileDocument;
+
+// Writes a project's data set back to its folder (or, for Save As, into the new folder the data
+// set's project path already names) so that slot n of each list is the file "NNN name.ext" in
+// the kind's subfolder. Every file operation goes through the document (CopyZelFile, MyUnlink,
+// the reference block rewrites), so that a document may replace the copy.
+//
+// The write never loses a file that an open project still needs: a slot's old file is sheltered
+// into the work folder before it is removed while any record still names it, and a write that
+// fails part-way leaves every record naming an existing file, so that the next save can finish
+// the job. Reports nothing; the caller shows the alert.
+class CProjectWriter {
+public:
+  using EDataType = CParameter::EDataType;
+
+  // uselessFiles: the document's list of files in its subfolders that belong to no slot.
+  CProjectWriter(CZelFileDocument& document, std::vector<std::string>& uselessFiles);
+
+  // The whole write: the dry runs of all three kinds first (nothing on disk changes unless all
+  // pass), then the files of each kind, the memo files, the file names and original-name lists,
+  // the deletion of the useless files (ordinary save only) and the undo buffer. False at the first
+  // failure; also false when a memo file could not be written, although the write is then
+  // finished (the document stays modified and the next save writes the memo again).
+  bool WriteDocument(bool saveAs);
+
+  // True when every record's file can be opened for reading.
+  bool IsWritePossible() const;
+
+  // Dry run of WriteFiles: opens the files WriteFiles would open, in the same modes, and changes
+  // nothing on disk.
+  bool IsEnableWriteFiles(EDataType kind, bool saveAs);
+  // Brings one kind's files into line, slot by slot. On failure the slots already done keep their
+  // new files; files this write put at target paths are remembered as useless, so that a later
+  // successful save removes those nothing needs.
+  bool WriteFiles(EDataType kind, bool saveAs);
+
+  // Dry run of CleanUselessFile.
+  bool IsEnableCleanUselessFile(const std::string& oldPath, EDataType kind, bool saveAs);
+  // Shelters a slot's old file while any record of an open project names it, then (ordinary save)
+  // deletes it. An old file that is already gone and that no record names counts as cleaned.
+  bool CleanUselessFile(const std::string& oldPath, EDataType kind, bool saveAs);
+
+  // Ordinary save: deletes every file of the useless-file list that is neither a slot's file now
+  // nor named by a record of an open project. Both modes then empty the list.
+  void DeleteUselessFiles(bool saveAs);
+
+private:
+  // The data sets a write must keep whole: those of the open projects with unsaved changes, and
+  // always the one being written.
+  std::vector<CZelData*> DataSetsInPlay() const;
+  // Copies source to the slot's target unless it is already there; a failed copy removes what it
+  // left at the target.
+  bool CopyIntoPlace(const std::string& source, const std::string& target);
+  bool IsEnableCopyIntoPlace(const std::string& source, const std::string& target, EDataType kind,
+                             std::size_t slotIndex);
+  bool IsEnableRewrite(EDataType kind, const std::string& path, std::size_t slotIndex);
+  bool Rewrite(EDataType kind, const std::string& path, std::size_t slotIndex);
+  bool IsEnableRenameInPlace(const std::string& oldPath, const std::string& newPath) const;
+  // Renames a record's own file to its new name and redirects every record that named it.
+  bool RenameInPlace(EDataType kind, const std::string& oldPath, const std::string& newPath);
+  bool IsOriginalName(const std::string& path) const;
+  // Remembers the files this write left at target paths that are no slot's file yet; false.
+  bool FailWrite();
+
+  CZelFileDocument& mDocument;
+  CZelData& mData;
+  std::vector<std::string>& mUselessFiles;
+  bool mSaveAs = false;
+  // Target paths this writer created in the project's own folder.
+  std::vector<std::string> mCreatedTargets;
+  // Set once the write removed, renamed or sheltered a file: a saved undo state may name it.
+  bool mChangedFiles = false;
+};
+
+} // namespace Bris
