@@ -3,15 +3,157 @@
 #include "formats/OndoLib.h"
 #include "formats/PrmTbl.h"
 
+#include <array>
+#include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace Bris {
 
 namespace {
 
-bool Unpack(const unsigned char* packed, const PrmEntry* table, int entryCount,
-            unsigned char* exclusive) {
-  return OndoLibReadExcData(packed, table, exclusive, entryCount) == entryCount;
+// Every file read unpacks thousands of blocks through the same two tables, so each table is
+// resolved while compiling into what reading one of its fields takes: load the bytes from the
+// field's first byte (most significant first), shift right, mask, add the centring. The result is
+// byte for byte what OndoLibReadExcData gives for the whole table; a table that the generic
+// routine would not convert completely (a malformed group, a field outside the block) keeps using
+// the routine.
+struct SFieldRead {
+  std::uint16_t byteOffset = 0;
+  std::uint8_t byteCount = 0; // bytes loaded: four where the block has them, else those spanned
+  std::uint8_t shift = 0;     // drops the loaded bits after the field
+  std::uint8_t centring = 0;
+  std::uint32_t mask = 0;
+};
+
+template <int kEntryCount> struct SBlockRead {
+  bool usable = false;
+  std::array<SFieldRead, kEntryCount> fields{};
+};
+
+// Widest piece a group terminator may hold in its own exclusive-data byte.
+constexpr int kMaxTerminatorPieceBits = 7;
+
+constexpr std::uint32_t MaskOf(int bits) {
+  return bits >= 32 ? 0xFFFFFFFFu : (std::uint32_t{1} << bits) - 1;
+}
+
+constexpr int FieldWidth(const PrmEntry& entry) {
+  return entry.width < 0 ? -entry.width : entry.width;
+}
+
+constexpr bool IsGroupMember(const PrmEntry& entry) {
+  return entry.width < 0 && entry.width > -8;
+}
+
+// Within the four bytes an access takes, and the bytes the field spans lie inside the block.
+constexpr bool FitsBlock(const PrmEntry& entry, int blockSize) {
+  const int bits = FieldWidth(entry) + entry.bitPos;
+  return entry.bitPos <= 7 && bits <= 32 && entry.byteOffset + (bits + 7) / 8 <= blockSize;
+}
+
+// Signed parameters whose range dips below their offset are kept centred on 64 in exclusive data.
+constexpr int CentringAmount(const PrmEntry& entry) {
+  return (entry.min < entry.offset && entry.offset <= 63) ? 64 - entry.offset : 0;
+}
+
+constexpr SFieldRead FieldRead(const PrmEntry& entry, int blockSize, std::uint32_t mask,
+                               int centring) {
+  const int width = FieldWidth(entry);
+  const int bits = width + entry.bitPos;
+  const int byteCount = entry.byteOffset + 4 <= blockSize ? 4 : (bits + 7) / 8;
+  SFieldRead field;
+  field.byteOffset = entry.byteOffset;
+  field.byteCount = static_cast<std::uint8_t>(byteCount);
+  // A field of no bits reads 0 whatever is loaded; it loads nothing and shifts nothing.
+  field.shift = static_cast<std::uint8_t>(width == 0 ? 0 : 8 * byteCount - bits);
+  field.centring = static_cast<std::uint8_t>(centring);
+  field.mask = width == 0 ? 0 : mask;
+  if (width == 0) {
+    field.byteCount = 0;
+  }
+  return field;
+}
+
+template <int kEntryCount>
+constexpr SBlockRead<kEntryCount> ResolveTable(const PrmEntry (&table)[kEntryCount],
+                                               int blockSize) {
+  SBlockRead<kEntryCount> read;
+  int index = 0;
+  while (index < kEntryCount) {
+    const PrmEntry& entry = table[index];
+    if (entry.width >= 0) {
+      if (!FitsBlock(entry, blockSize)) {
+        return read;
+      }
+      read.fields[index] =
+          FieldRead(entry, blockSize, MaskOf(FieldWidth(entry)), CentringAmount(entry));
+      ++index;
+      continue;
+    }
+    int memberBits = 0;
+    int terminator = index;
+    while (terminator < kEntryCount && IsGroupMember(table[terminator])) {
+      memberBits += FieldWidth(table[terminator]);
+      ++terminator;
+    }
+    if (terminator >= kEntryCount || table[terminator].width >= 0) {
+      return read;
+    }
+    const int pieceBits = FieldWidth(table[terminator]) - memberBits;
+    if (pieceBits < 0 || pieceBits > kMaxTerminatorPieceBits) {
+      return read;
+    }
+    for (int i = index; i <= terminator; ++i) {
+      if (!FitsBlock(table[i], blockSize)) {
+        return read;
+      }
+      // Members read their own piece; the terminator's byte keeps the lowest piece of the value.
+      const std::uint32_t mask = MaskOf(FieldWidth(table[i]));
+      read.fields[i] =
+          FieldRead(table[i], blockSize, i == terminator ? mask & MaskOf(pieceBits) : mask, 0);
+    }
+    index = terminator + 1;
+  }
+  read.usable = true;
+  return read;
+}
+
+constexpr auto kToneBlockRead = ResolveTable(kPatchTonePrmTbl, kPatchToneBlockSize);
+constexpr auto kOscBlockRead = ResolveTable(kOscPrmTbl, kOscBlockSize);
+
+template <int kByteCount> std::uint32_t LoadBigEndian(const unsigned char* bytes) {
+  std::uint32_t word = 0;
+  for (int i = 0; i < kByteCount; ++i) {
+    word = (word << 8) | bytes[i];
+  }
+  return word;
+}
+
+template <const auto& kRead, std::size_t kIndex>
+void ReadField(const unsigned char* packed, unsigned char* exclusive) {
+  constexpr SFieldRead kField = kRead.fields[kIndex];
+  const std::uint32_t word = LoadBigEndian<kField.byteCount>(packed + kField.byteOffset);
+  exclusive[kIndex] =
+      static_cast<unsigned char>(((word >> kField.shift) & kField.mask) + kField.centring);
+}
+
+// In table order, as the generic routine does, so that the two agree even on overlapping buffers.
+template <const auto& kRead, std::size_t... kIndex>
+void ReadFields(const unsigned char* packed, unsigned char* exclusive,
+                std::index_sequence<kIndex...>) {
+  (ReadField<kRead, kIndex>(packed, exclusive), ...);
+}
+
+template <const auto& kRead>
+bool Unpack(const unsigned char* packed, const PrmEntry* table, unsigned char* exclusive) {
+  constexpr int kEntryCount = static_cast<int>(kRead.fields.size());
+  if constexpr (kRead.usable) {
+    ReadFields<kRead>(packed, exclusive, std::make_index_sequence<kEntryCount>{});
+    return true;
+  } else {
+    return OndoLibReadExcData(packed, table, exclusive, kEntryCount) == kEntryCount;
+  }
 }
 
 bool Pack(unsigned char* packed, int blockSize, const PrmEntry* table, int entryCount,
@@ -23,7 +165,7 @@ bool Pack(unsigned char* packed, int blockSize, const PrmEntry* table, int entry
 } // namespace
 
 bool UnpackToneBlock(const unsigned char* packed, unsigned char* exclusive) {
-  return Unpack(packed, kPatchTonePrmTbl, kPatchTonePrmCount, exclusive);
+  return Unpack<kToneBlockRead>(packed, kPatchTonePrmTbl, exclusive);
 }
 
 bool UnpackToneBlock(const unsigned char* packed, std::vector<unsigned char>& exclusive) {
@@ -43,7 +185,7 @@ bool PackToneBlock(unsigned char* packed, const std::vector<unsigned char>& excl
 }
 
 bool UnpackOscBlock(const unsigned char* packed, unsigned char* exclusive) {
-  return Unpack(packed, kOscPrmTbl, kOscPrmCount, exclusive);
+  return Unpack<kOscBlockRead>(packed, kOscPrmTbl, exclusive);
 }
 
 bool UnpackOscBlock(const unsigned char* packed, std::vector<unsigned char>& exclusive) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -147,4 +148,42 @@ TEST(PackedBlocks, ShortExclusiveData_PacksNothing) {
   std::vector<unsigned char> osc(kOscBlockSize, 0xA5);
   EXPECT_FALSE(PackOscBlock(osc.data(), std::vector<unsigned char>()));
   EXPECT_EQ(osc, std::vector<unsigned char>(kOscBlockSize, 0xA5));
+}
+
+// The block routines take a quicker way through the two fixed tables than the table walk of
+// OndoLibReadExcData; on any bytes at all, bits between the fields included, both must agree.
+TEST(PackedBlocks, UnpackingAnyBytes_EqualsTheGenericTableWalk) {
+  std::mt19937 random(424242);
+  auto randomBytes = [&random](int size) {
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
+    for (auto& byte : bytes) {
+      byte = static_cast<unsigned char>(random());
+    }
+    return bytes;
+  };
+  for (int round = 0; round < 2000; ++round) {
+    // Some rounds all ones or all zeros, so that every field also meets its extreme values.
+    const int fill = round % 10;
+    auto tone = randomBytes(kPatchToneBlockSize);
+    auto osc = randomBytes(kOscBlockSize);
+    if (fill < 2) {
+      std::fill(tone.begin(), tone.end(), fill == 0 ? 0x00 : 0xFF);
+      std::fill(osc.begin(), osc.end(), fill == 0 ? 0x00 : 0xFF);
+    }
+
+    std::vector<unsigned char> toneExpected(kPatchTonePrmCount, 0);
+    ASSERT_EQ(
+        OndoLibReadExcData(tone.data(), kPatchTonePrmTbl, toneExpected.data(), kPatchTonePrmCount),
+        kPatchTonePrmCount);
+    std::vector<unsigned char> toneActual;
+    ASSERT_TRUE(UnpackToneBlock(tone.data(), toneActual));
+    ASSERT_EQ(toneActual, toneExpected) << "round " << round;
+
+    std::vector<unsigned char> oscExpected(kOscPrmCount, 0);
+    ASSERT_EQ(OndoLibReadExcData(osc.data(), kOscPrmTbl, oscExpected.data(), kOscPrmCount),
+              kOscPrmCount);
+    std::vector<unsigned char> oscActual(kOscPrmCount, 0xEE);
+    ASSERT_TRUE(UnpackOscBlock(osc.data(), oscActual.data()));
+    ASSERT_EQ(oscActual, oscExpected) << "round " << round;
+  }
 }
