@@ -1,5 +1,6 @@
 #include "store/CBriselDocument.h"
 
+#include "support/DataSetSnapshot.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -151,6 +152,41 @@ TEST_F(ReadDocumentTest, TotalWaveSize_AddsEveryReadableWaveFile) {
   EXPECT_EQ(mDocument.GetTotalWaveSize(), "1.0 MB");
   std::filesystem::remove(project + "Wave/999 C.w00"); // gone since: adds nothing
   EXPECT_EQ(mDocument.GetTotalWaveSize(), "1000 Bytes");
+}
+
+// A document that reads a project again reuses its records; none of their old contents may show.
+TEST_F(ReadDocumentTest, ReadingAgain_GivesWhatAFreshDocumentReads) {
+  BrisTest::TempFolder otherTemp;
+  const std::string first = ProjectBuilder(mTemp.Path(), "First")
+                                .Patch(1, PatchFile("P1").Part(0, 2).Part(1, 3))
+                                .Patch(4, PatchFile("P4").Part(0, 2))
+                                .Tone(2, ToneFile("T2").Wave(0, 7).Wave(5, 8))
+                                .Tone(3, ToneFile("T3").Wave(1, 7))
+                                .Wave(7, "W7")
+                                .Wave(8, "W8")
+                                .Memo(CParameter::kPatch, 1, 0, "first patch memo")
+                                .Memo(CParameter::kTone, 2, 3, "first tone memo")
+                                .Memo(CParameter::kWave, 8, 1, "first wave memo")
+                                .Write();
+  const std::string second = ProjectBuilder(otherTemp.Path(), "Second")
+                                 .Patch(4, PatchFile("Q4").Part(1, 3))
+                                 .Tone(3, ToneFile("U3").Wave(2, 9))
+                                 .Wave(9, "V9")
+                                 .Memo(CParameter::kTone, 3, 0, "second tone memo")
+                                 .Write();
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, first));
+  // Contents a read never sets, and slots that hold no record or none at all.
+  mData.mPatches.Get(0)->SetSpare("spare");
+  mData.mTones.Get(1)->GetOsc(4).SetData(nullptr, 0);
+  mData.mTones.Get(2)->AddPatchIndex(100, true);
+  mData.mWaves.Get(6)->SetMemo(2, "edited");
+  mData.mTones.ReplaceAt(5, nullptr);
+  mData.mWaves.Resize(8);
+
+  ASSERT_TRUE(BrisTest::OpenProject(mDocument, second));
+  Bris::CBriselDocument fresh;
+  ASSERT_TRUE(BrisTest::OpenProject(fresh, second));
+  EXPECT_TRUE(BrisTest::DataSetSnapshot(fresh.GetZelData()).Matches(mData));
 }
 
 } // namespace
