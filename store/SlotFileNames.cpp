@@ -2,6 +2,7 @@
 
 #include "LibMac/Utility/ZelString.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -37,32 +38,40 @@ bool IsSlotFileBaseName(const std::string& baseName) {
 
 std::vector<std::string> AssignFilesToSlots(std::list<std::string> paths, std::size_t slotCount,
                                             std::vector<std::string>& useless) {
+  // The paths are ours (taken by value): they are moved to where they end up, never copied.
+  std::vector<std::string> candidates;
+  candidates.reserve(paths.size());
   for (auto& path : paths) {
     // A bare name without a folder is taken as it is; its number decides below.
     if (path.find('/') != std::string::npos && !IsSlotFileBaseName(BaseNameOf(path))) {
-      useless.push_back(path);
-      path.clear();
+      useless.push_back(std::move(path));
+    } else if (!path.empty()) {
+      candidates.push_back(std::move(path));
     }
   }
-  paths.remove(std::string());
-  paths.sort(); // byte order, so by slot number
+  std::sort(candidates.begin(), candidates.end()); // byte order, so by slot number
+  std::vector<long> numbers;
+  numbers.reserve(candidates.size());
+  for (const auto& path : candidates) {
+    numbers.push_back(GetFileIndex(path));
+  }
 
   std::vector<std::string> slots(slotCount);
-  auto next = paths.begin();
+  std::size_t next = 0;
   for (std::size_t slotNumber = 1; slotNumber <= slotCount; ++slotNumber) {
     // A number below the slot is a second file for a slot already looked at, or number 0.
-    while (next != paths.end() && GetFileIndex(*next) < static_cast<long>(slotNumber)) {
-      useless.push_back(*next++);
+    while (next < candidates.size() && numbers[next] < static_cast<long>(slotNumber)) {
+      useless.push_back(std::move(candidates[next++]));
     }
-    if (next != paths.end() && GetFileIndex(*next) == static_cast<long>(slotNumber)) {
-      slots[slotNumber - 1] = *next++;
+    if (next < candidates.size() && numbers[next] == static_cast<long>(slotNumber)) {
+      slots[slotNumber - 1] = std::move(candidates[next++]);
     }
   }
   // Left over: files numbered beyond the last slot (not ours to judge), and second files of the
   // last slot, which are as useless as those of any other slot.
-  for (; next != paths.end(); ++next) {
-    if (GetFileIndex(*next) <= static_cast<long>(slotCount)) {
-      useless.push_back(*next);
+  for (; next < candidates.size(); ++next) {
+    if (numbers[next] <= static_cast<long>(slotCount)) {
+      useless.push_back(std::move(candidates[next]));
     }
   }
   return slots;
