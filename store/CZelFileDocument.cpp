@@ -17,8 +17,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <memory>
+#include <sstream>
 #include <typeinfo>
 #include <unistd.h>
 
@@ -44,6 +46,11 @@ bool CanCreateFile(const std::string& systemPath) {
   const std::string folder = slash == std::string::npos ? "." : systemPath.substr(0, slash + 1);
   std::error_code error;
   return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string ReadWholeFile(const std::string& systemPath) {
+  std::ifstream in(systemPath, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool CanOpenForUpdate(const std::string& systemPath) {
@@ -278,9 +285,16 @@ bool CZelFileDocument::WriteMemo(EDataType kind) {
   if (fileName == nullptr || records == nullptr) {
     return false;
   }
+  std::ostringstream memos;
+  CMemoFile::Write(memos, *records);
+  const std::string contents = std::move(memos).str();
+  const std::string path = SystemPath(mData.mProjectPath + fileName);
+  // A file that already says exactly this is left alone: a save touches only what changed.
+  if (IsRegularFile(path) && ReadWholeFile(path) == contents) {
+    return true;
+  }
   const bool written = UFileUtils::ReplaceFileContents(
-      SystemPath(mData.mProjectPath + fileName),
-      [records](std::ostream& out) { CMemoFile::Write(out, *records); });
+      path, [&contents](std::ostream& out) { out.write(contents.data(), std::ssize(contents)); });
   if (!written) {
     mMemoWriteFailed = true;
   }
