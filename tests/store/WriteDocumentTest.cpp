@@ -144,6 +144,21 @@ TEST_F(WriteDocumentTest, PatchesMovedUp_WriteBrokenOffAfterAShelter_LeavesRecor
   EXPECT_EQ(Written("Patch/003 B.d00"), Pristine("Patch/004 B.d00"));
 }
 
+TEST_F(WriteDocumentTest, WriteBrokenOffThenSlotDeleted_NextSaveLeavesNoFileOfTheFailedWrite) {
+  Open();
+  MovePatch(4, 3);
+  MovePatch(5, 4);
+  mDocument.mFailWhen = [this](const std::string& to) { return to == PatchPath("004 C.d00"); };
+  EXPECT_FALSE(mDocument.WriteDocument(false));
+  ASSERT_TRUE(fs::exists(PatchPath("003 B.d00")));
+
+  // The user deletes the patch that the failed write had already copied into slot 3.
+  mDocument.mFailWhen = nullptr;
+  BlankPatch(3);
+  ASSERT_TRUE(mDocument.WriteDocument(false));
+  EXPECT_EQ(FileNamesIn(mProject + "Patch"), (Names{"001 One.d00", "004 C.d00", "007 Old.d00"}));
+}
+
 TEST_F(WriteDocumentTest, ShelterCopyThatFails_LeavesEveryRecordOnItsFileAndTheNextSaveSucceeds) {
   Open();
   MovePatch(4, 3);
