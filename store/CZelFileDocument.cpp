@@ -59,16 +59,24 @@ bool CanOpenForUpdate(const std::string& systemPath) {
 }
 
 // Reads one data file into record with the reader; false when it cannot be opened, read or
-// closed, or is not a file of the reader's kind.
+// closed, or is not a file of the reader's kind. file is one stream used for every file of a
+// list: setting up a stream costs more than reading the few bytes a reader needs. It is left
+// closed.
 template <class TRecord, class TReader>
-bool ReadDataFile(const std::string& systemPath, TRecord& record, const TReader& reader,
-                  bool (TReader::*read)(std::istream&, TRecord&) const) {
-  std::ifstream file(systemPath, std::ios::binary);
-  if (!file || !(reader.*read)(file, record)) {
-    return false;
-  }
+bool ReadDataFile(std::ifstream& file, const std::string& systemPath, TRecord& record,
+                  const TReader& reader, bool (TReader::*read)(std::istream&, TRecord&) const) {
+  file.open(systemPath, std::ios::binary); // clears the state of the previous file on success
+  const bool wasRead = file && (reader.*read)(file, record);
   file.close();
-  return !file.fail();
+  return wasRead && !file.fail();
+}
+
+// True when the file opens for reading; it is closed again. file as for ReadDataFile.
+bool CanOpenForReading(std::ifstream& file, const std::string& systemPath) {
+  file.open(systemPath, std::ios::binary);
+  const bool opened = file.is_open();
+  file.close();
+  return opened;
 }
 
 // The records an array held, taken out of it before a reader refills it. The reader reuses them
@@ -188,12 +196,13 @@ bool CZelFileDocument::ReadPatch() {
   auto oldRecords = TakeRecords(mData.mPatches);
   mData.DeletePatchArray();
   const CPatchSvdManager reader;
+  std::ifstream file;
   for (const auto& path : mData.mPatchOriginalNames) {
     auto patch = NewRecord<CPatch>(oldRecords, mData.mPatches.size());
     patch->SetFilePath(path);
     patch->SetFinalName(path, true);
     if (!path.empty() &&
-        !ReadDataFile(SystemPath(path), *patch, reader, &CPatchSvdManager::ReadPatchFile)) {
+        !ReadDataFile(file, SystemPath(path), *patch, reader, &CPatchSvdManager::ReadPatchFile)) {
       return false;
     }
     mData.mPatches.mParameters.push_back(patch.release());
@@ -206,12 +215,13 @@ bool CZelFileDocument::ReadTone() {
   auto oldRecords = TakeRecords(mData.mTones);
   mData.DeleteToneArray();
   const CToneSvdManager reader;
+  std::ifstream file;
   for (const auto& path : mData.mToneOriginalNames) {
     auto tone = NewRecord<CTone>(oldRecords, mData.mTones.size());
     tone->SetFilePath(path);
     tone->SetFinalName(path, true);
     if (!path.empty() &&
-        !ReadDataFile(SystemPath(path), *tone, reader, &CToneSvdManager::ReadToneFile)) {
+        !ReadDataFile(file, SystemPath(path), *tone, reader, &CToneSvdManager::ReadToneFile)) {
       return false;
     }
     mData.mTones.mParameters.push_back(tone.release());
@@ -224,9 +234,10 @@ bool CZelFileDocument::ReadTone() {
 bool CZelFileDocument::ReadWave() {
   auto oldRecords = TakeRecords(mData.mWaves);
   mData.DeleteWaveArray();
+  std::ifstream file;
   for (const auto& path : mData.mWaveOriginalNames) {
     // Nothing is read from a wave file; it only has to open.
-    if (!path.empty() && !std::ifstream(SystemPath(path), std::ios::binary).is_open()) {
+    if (!path.empty() && !CanOpenForReading(file, SystemPath(path))) {
       return false;
     }
     auto wave = NewRecord<CWave>(oldRecords, mData.mWaves.size());
