@@ -8,7 +8,9 @@
 #include "Zel/Generic/CStringTable.h"
 #include "Zel/Generic/CZelTextOutBuffer.h"
 #include "app/CAboutBox.h"
+#include "app/CLibrarianDoc.h"
 #include "app/CProjectChooser.h"
+#include "app/CProjectWindow.h"
 #include "app/CSelectFontDialog.h"
 #include "app/CSetGridDialog.h"
 #include "app/CStartWindow.h"
@@ -162,6 +164,8 @@ CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuIte
   }
   connect(mWindowMenu, &CWindowMenu::CommandChosen, this,
           [](CommandT command) { ProcessCommand(command); });
+  connect(this, &CLibrarianApp::FontChanged, this, &CProjectWindow::UpdateFont);
+  connect(this, &CLibrarianApp::GridChanged, this, &CProjectWindow::UpdateGrid);
   CreateActions();
   qApp->installEventFilter(this);
 }
@@ -517,8 +521,15 @@ void CLibrarianApp::ShowAboutBox() {
 
 // --- Documents
 
-std::unique_ptr<CDocument> CLibrarianApp::CreateDocument(const std::string& /*folderPath*/) {
-  return nullptr;
+std::unique_ptr<CDocument> CLibrarianApp::CreateDocument(const std::string& folderPath) {
+  if (folderPath.empty()) {
+    return std::make_unique<CLibrarianDoc>(this);
+  }
+  auto document = std::make_unique<CLibrarianDoc>(folderPath, this);
+  if (!document->IsSpecified()) {
+    return nullptr; // the document has told the user why
+  }
+  return document;
 }
 
 bool CLibrarianApp::MakeNewDocument() {

@@ -27,7 +27,7 @@ class QWidget;
 // preferences around the run, and handles the application-wide commands (undo, font, grid,
 // window arrangement, help, About, New, Open, Quit).
 //
-// Project documents come from CreateDocument, which the project window provides: a document is
+// Project documents (CLibrarianDoc) come from CreateDocument: a document is
 // handed to AddDocument, which makes the application its super commander, puts its window into
 // the Window menu and hides the start window; CloseDocument asks and takes it away again.
 class CLibrarianApp : public QObject, public CCommander {
@@ -130,7 +130,7 @@ signals:
 protected:
   // Builds the document of a new project (empty folderPath) or of a project folder. Returns null
   // when none could be made; for a folder that cannot be read the document has already shown
-  // its alert. The project window provides the documents; without it nothing is made.
+  // its alert.
   virtual std::unique_ptr<CDocument> CreateDocument(const std::string& folderPath);
   // Opens a file with the desktop's application for it; false when that failed.
   virtual bool OpenWithDesktop(const QString& path);

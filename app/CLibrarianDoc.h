@@ -81,6 +81,8 @@ private:
   // subfolder had to be made.
   bool CreateProjectSubFolder(const std::string& parentPath, const std::string& name,
                               const char* const* extensions, bool& askFirst, bool& created);
+  // True when every system file of the project's folder has arrived in targetWithSlash.
+  bool AreSystemFilesCopied(const std::string& targetWithSlash) const;
   void RemoveCreatedSubFolders(const std::string& targetPath, const bool created[3]);
   QString BaseTitle() const;
 

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
 #include <list>
 #include <memory>
 #include <string>
@@ -27,10 +28,6 @@ class CProjectWindow : public QMainWindow, public CCommander {
   Q_OBJECT
 
 public:
-  // Deferred tasks of the window.
-  static constexpr std::int32_t kTaskImportWaves = 1;
-  static constexpr std::int32_t kTaskOpenProject = 2;
-
   static constexpr int kPatchColumnCount = 7;
   static constexpr int kToneColumnCount = 6;
   static constexpr int kWaveColumnCount = 6;

@@ -1,0 +1,489 @@
+#include "app/CProjectWindow.h"
+
+#include "LibMac/Utility/PreferenceKeys.h"
+#include "LibMac/Utility/UFileUtils.h"
+#include "LibMac/Utility/UPreference.h"
+#include "Zel/Generic/CErrorOut.h"
+#include "app/CCleanProjectDialog.h"
+#include "app/CImportWaveChooser.h"
+#include "app/CLibrarianApp.h"
+#include "app/CLibrarianDoc.h"
+#include "app/DialogText.h"
+#include "domain/CDomain.h"
+#include "domain/CZelData.h"
+#include "framework/CPostTaskHandler.h"
+#include "store/FileExt.h"
+#include "views/CColumnHeader.h"
+#include "views/CPatchTableView.h"
+#include "views/CToneTableView.h"
+#include "views/CWaveTableView.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+constexpr int kErrorImport = 9;
+constexpr int kDefaultWidth = 1240;
+constexpr int kDefaultHeight = 640;
+
+const char* ColumnWidthKey(Bris::CParameter::EDataType kind) {
+  switch (kind) {
+  case Bris::CParameter::kPatch:
+    return kPrefPatchColumnWidth;
+  case Bris::CParameter::kTone:
+    return kPrefToneColumnWidth;
+  default:
+    return kPrefWaveColumnWidth;
+  }
+}
+
+// The clean options in the preferences, in the domain's order.
+const std::pair<const char*, const char*> kCleanOptionKeys[] = {
+    {kPrefWaveOption, kPrefWaveState},
+    {kPrefToneOption, kPrefToneState},
+    {kPrefTnumOption, kPrefTnumState},
+    {kPrefPnumOption, kPrefPnumState},
+};
+
+std::string FileNameOf(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+bool HasMultiByteChar(const std::string& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return UFileUtils::Is2byteChar(static_cast<unsigned char>(c)); });
+}
+
+} // namespace
+
+CProjectWindow::CProjectWindow(CLibrarianDoc* document)
+    : CCommander(document), mDocument(document),
+      mPostTaskHandler(std::make_unique<CPostTaskHandler>(
+          [this](std::int32_t task, void* data) { HandlePostTask(task, data); })) {
+  setObjectName(QStringLiteral("Pwin"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  if (CLibrarianApp* app = CLibrarianApp::GetApp()) {
+    app->BuildMenuBar(menuBar());
+  }
+  BuildPanes();
+  resize(kDefaultWidth, kDefaultHeight);
+  sLibWindows.push_back(this);
+}
+
+CProjectWindow::~CProjectWindow() {
+  // Tasks still queued must not run for a window that has gone.
+  mPostTaskHandler.reset();
+  sLibWindows.erase(std::remove(sLibWindows.begin(), sLibWindows.end(), this), sLibWindows.end());
+}
+
+void CProjectWindow::BuildPanes() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(4);
+
+  auto* infoRow = new QHBoxLayout;
+  mPathText = new QLabel(central);
+  mPathText->setObjectName(QStringLiteral("Path"));
+  mPathText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  mPathText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  auto* sizeCaption = new QLabel(tr("Total wave size:"), central);
+  mWaveSizeText = new QLabel(central);
+  mWaveSizeText->setObjectName(QStringLiteral("Wsiz"));
+  infoRow->addWidget(mPathText, 1);
+  infoRow->addSpacing(12);
+  infoRow->addWidget(sizeCaption);
+  infoRow->addWidget(mWaveSizeText);
+  layout->addLayout(infoRow);
+
+  auto* lists = new QSplitter(Qt::Horizontal, central);
+  lists->setObjectName(QStringLiteral("Lists"));
+  lists->setChildrenCollapsible(false);
+
+  mPatchTable = new CPatchTableView;
+  mToneTable = new CToneTableView;
+  mWaveTable = new CWaveTableView;
+  struct SPane {
+    CBaseTableView* table;
+    CColumnHeader** header;
+    const char* tableId;
+    const char* headerId;
+  };
+  const SPane panes[] = {{mPatchTable, &mPatchHeader, "Plst", "Phdr"},
+                         {mToneTable, &mToneHeader, "Nlst", "Nhdr"},
+                         {mWaveTable, &mWaveHeader, "Wlst", "Whdr"}};
+  for (const SPane& pane : panes) {
+    // The header sits above its list; the list scrolls it along horizontally.
+    auto* column = new QWidget(lists);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(0);
+    *pane.header = new CColumnHeader(column);
+    (*pane.header)->setObjectName(QLatin1String(pane.headerId));
+    pane.table->setParent(column);
+    pane.table->setObjectName(QLatin1String(pane.tableId));
+    columnLayout->addWidget(*pane.header);
+    columnLayout->addWidget(pane.table, 1);
+    lists->addWidget(column);
+  }
+  lists->setStretchFactor(0, 7);
+  lists->setStretchFactor(1, 6);
+  lists->setStretchFactor(2, 6);
+  layout->addWidget(lists, 1);
+  setCentralWidget(central);
+}
+
+void CProjectWindow::Initialize(CLibrarianDoc* document) {
+  mDocument = document;
+  if (UPreference::SeekTag(kPrefGeneralSettings, false)) {
+    UPreference::Point size;
+    UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
+    if (size.v > 0 && size.h > 0) {
+      resize(static_cast<int>(size.h), static_cast<int>(size.v));
+    }
+  }
+  const Bris::CParameter::EDataType kinds[] = {Bris::CParameter::kPatch, Bris::CParameter::kTone,
+                                               Bris::CParameter::kWave};
+  for (Bris::CParameter::EDataType kind : kinds) {
+    std::vector<int> widths = DefaultColumnWidths(kind);
+    LoadColumnWidths(kind, widths);
+    CColumnHeader* header = GetHeader(kind);
+    GetTable(kind)->Initialize(document, header);
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+      const int columnNumber = static_cast<int>(column) + 1;
+      header->SetColWidth(widths[column], columnNumber, columnNumber);
+    }
+  }
+  UpdateWaveSize();
+  mPatchTable->setFocus();
+  mInitialized = true;
+}
+
+std::vector<int> CProjectWindow::DefaultColumnWidths(Bris::CParameter::EDataType kind) {
+  if (kind == Bris::CParameter::kPatch) {
+    return {50, 150, 70, 50, 50, 50, 50};
+  }
+  return {50, 150, 50, 50, 50, 50};
+}
+
+void CProjectWindow::LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths) {
+  if (!UPreference::SeekTag(kPrefGeneralSettings, false)) {
+    return;
+  }
+  for (std::size_t column = 0; column < widths.size(); ++column) {
+    const long stored = UPreference::GetParamValue(ColumnWidthKey(kind), widths[column],
+                                                   static_cast<unsigned short>(column));
+    // A width the header could not have produced (hand-edited preferences) keeps the default.
+    if (stored >= CColumnHeader::kMinColumnWidth && stored <= 0x7FFF) {
+      widths[column] = static_cast<int>(stored);
+    }
+  }
+}
+
+// --- Panes
+
+CBaseTableView* CProjectWindow::GetTable(Bris::CParameter::EDataType kind) const {
+  switch (kind) {
+  case Bris::CParameter::kPatch:
+    return mPatchTable;
+  case Bris::CParameter::kTone:
+    return mToneTable;
+  case Bris::CParameter::kWave:
+    return mWaveTable;
+  }
+  return nullptr;
+}
+
+CColumnHeader* CProjectWindow::GetHeader(Bris::CParameter::EDataType kind) const {
+  switch (kind) {
+  case Bris::CParameter::kPatch:
+    return mPatchHeader;
+  case Bris::CParameter::kTone:
+    return mToneHeader;
+  case Bris::CParameter::kWave:
+    return mWaveHeader;
+  }
+  return nullptr;
+}
+
+void CProjectWindow::UpdateContents() {
+  mPatchTable->Refresh();
+  mToneTable->Refresh();
+  mWaveTable->Refresh();
+  UpdateWaveSize();
+}
+
+void CProjectWindow::UpdateWaveSize() {
+  if (mDocument != nullptr) {
+    mWaveSizeText->setText(DialogText::FromSystemEncoding(mDocument->GetTotalWaveSize()));
+  }
+}
+
+void CProjectWindow::ClearTableSelection() {
+  mPatchTable->ClearSelection();
+  mToneTable->ClearSelection();
+  mWaveTable->ClearSelection();
+}
+
+void CProjectWindow::SetPathText(const QString& text) {
+  mPathText->setText(text);
+  mPathText->setToolTip(text);
+}
+
+// --- Font, grid and activation order
+
+void CProjectWindow::UpdateFont(short fontNum, short fontSize) {
+  CBaseTableView::SetFont(fontNum, fontSize);
+  for (CProjectWindow* window : sLibWindows) {
+    window->mPatchTable->UpdateFont(true);
+    window->mToneTable->UpdateFont(true);
+    window->mWaveTable->UpdateFont(true);
+  }
+}
+
+void CProjectWindow::UpdateGrid(int gridState) {
+  CBaseTableView::SetGridState(gridState == 1 ? 1 : 0);
+  for (CProjectWindow* window : sLibWindows) {
+    window->mPatchTable->Refresh();
+    window->mToneTable->Refresh();
+    window->mWaveTable->Refresh();
+  }
+}
+
+void CProjectWindow::MarkActivated() {
+  const auto found = std::find(sLibWindows.begin(), sLibWindows.end(), this);
+  if (found != sLibWindows.end()) {
+    sLibWindows.erase(found);
+  }
+  sLibWindows.push_back(this);
+}
+
+bool CProjectWindow::event(QEvent* event) {
+  switch (event->type()) {
+  case QEvent::WindowActivate:
+    MarkActivated();
+    break;
+  case QEvent::WindowStateChange:
+    // A window that comes back from being minimised shows its data as it is now.
+    if (!isMinimized() && mInitialized) {
+      UpdateContents();
+    }
+    break;
+  default:
+    break;
+  }
+  return QMainWindow::event(event);
+}
+
+void CProjectWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (mInitialized && isVisible()) {
+    SaveWindowSize();
+  }
+}
+
+void CProjectWindow::SaveWindowSize() const {
+  UPreference::SeekTag(kPrefGeneralSettings, true);
+  UPreference::Point size;
+  size.v = height();
+  size.h = width();
+  UPreference::SetParamPoint(kPrefWindowSize, size);
+}
+
+void CProjectWindow::closeEvent(QCloseEvent* event) {
+  // Closing the window closes the document, after the save-changes question.
+  event->ignore();
+  CLibrarianApp* app = CLibrarianApp::GetApp();
+  if (app != nullptr && mDocument != nullptr && app->FindDocumentOfWindow(this) != nullptr) {
+    app->CloseDocument(mDocument);
+  } else if (mDocument == nullptr || mDocument->AttemptClose()) {
+    event->accept();
+  }
+}
+
+// --- Commands
+
+bool CProjectWindow::ObeyCommand(CommandT command, void* param) {
+  switch (command) {
+  case kCmdCleanProject:
+    HandleCleanProject();
+    return true;
+  case kCmdImportWaves:
+    AskImportWaves();
+    return true;
+  default:
+    return CCommander::ObeyCommand(command, param);
+  }
+}
+
+void CProjectWindow::FindCommandStatus(CommandT command, SCommandStatus& status) {
+  switch (command) {
+  case kCmdCleanProject:
+  case kCmdImportWaves:
+    status.enabled = true;
+    return;
+  default:
+    CCommander::FindCommandStatus(command, status);
+  }
+}
+
+// --- Clean Project
+
+bool CProjectWindow::HandleCleanProject() {
+  Bris::CDomain& domain = Bris::Domain();
+  CCleanProjectDialog::Options options{};
+  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
+    options[static_cast<std::size_t>(i)] = domain.GetCleanOption(i) != 0 ? 1 : 0;
+  }
+  if (!CCleanProjectDialog::AskOptions(this, options)) {
+    return false;
+  }
+  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
+    const int value = options[static_cast<std::size_t>(i)];
+    domain.SetCleanOption(i, value);
+    UPreference::SeekTag(kCleanOptionKeys[i].first, true);
+    UPreference::SetParamValue(kCleanOptionKeys[i].second, value);
+  }
+  Bris::CZelData& data = mDocument->GetZelData();
+  domain.ClearUndoDoc();
+  domain.CopyToUndoBuffer(Bris::CDomain::kUndoAll, &data);
+  mDocument->GetStore().CleanProject();
+  mDocument->SetModified(true);
+  ClearTableSelection();
+  UpdateContents();
+  return true;
+}
+
+// --- Import Waves
+
+void CProjectWindow::AskImportWaves() {
+  CImportWaveChooser chooser;
+  if (!chooser.AskOpenFile(this)) {
+    return;
+  }
+  std::vector<std::string> files;
+  for (int i = 0; i < chooser.GetNumberOfFiles(); ++i) {
+    files.push_back(chooser.GetFileSpec(i));
+  }
+  if (!ImportWavesFilter(files)) {
+    return;
+  }
+  HandleImportWaves(files);
+}
+
+bool CProjectWindow::ImportWavesFilter(const std::vector<std::string>& files) {
+  for (const std::string& file : files) {
+    if (!IsValidFileName(FileNameOf(file))) {
+      CErrorOut::ErrorAlert(kErrorImport);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool CProjectWindow::IsValidFileName(const std::string& name) {
+  std::string lower = name;
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  static const char* const kExtensions[] = {".wav", ".w00", ".aiff", ".aif", ".vpw"};
+  for (const char* extension : kExtensions) {
+    const std::string::size_type found = lower.find(extension);
+    if (found == std::string::npos) {
+      continue;
+    }
+    const std::string stem = name.substr(0, found + std::char_traits<char>::length(extension));
+    if (stem.empty() || stem.front() == '.') {
+      return false;
+    }
+    return stem.find_first_of("\"*/:<>?|") == std::string::npos;
+  }
+  return false;
+}
+
+int CProjectWindow::HandleImportWaves(const std::vector<std::string>& files) {
+  std::list<std::string> paths;
+  for (const std::string& file : files) {
+    // Such names cannot become slot names of the instrument.
+    if (HasMultiByteChar(FileNameOf(file))) {
+      continue;
+    }
+    std::string path;
+    UFileUtils::GetFullPathString(file, path, true);
+    if (!path.empty()) {
+      paths.push_back(path);
+    }
+  }
+  Bris::CZelData& data = mDocument->GetZelData();
+  const std::vector<unsigned int> freeIndexes = data.GetDeletedIndexes(Bris::CParameter::kWave);
+  const int imported = mDocument->GetStore().ImportWaves(paths);
+  if (imported <= 0) {
+    return 0;
+  }
+  const std::size_t count = std::min(static_cast<std::size_t>(imported), freeIndexes.size());
+  mWaveTable->ClearSelection();
+  for (std::size_t i = 0; i < count; ++i) {
+    const int waveRow = static_cast<int>(freeIndexes[i]) + 1;
+    mWaveTable->SelectRow(waveRow, true);
+  }
+  mWaveTable->SelectReferredItems();
+  mDocument->SetModified(true);
+  UpdateContents();
+  if (count > 0) {
+    mWaveTable->ScrollRowIntoView(static_cast<int>(freeIndexes[0]) + 1);
+  }
+  return imported;
+}
+
+// --- Files dropped from the desktop
+
+void CProjectWindow::HandleOpenProject(const std::string& folderPath) {
+  std::string folder = folderPath;
+  while (folder.size() > 1 && folder.back() == '/') {
+    folder.pop_back();
+  }
+  if (!UFileUtils::CheckFileExtension(folder, Bris::FileExt_Project)) {
+    return;
+  }
+  if (CLibrarianApp* app = CLibrarianApp::GetApp()) {
+    app->OpenDocument(folder);
+  }
+}
+
+void CProjectWindow::PostImportWaves(const std::vector<std::string>& files) {
+  mPendingImport.insert(mPendingImport.end(), files.begin(), files.end());
+  mPostTaskHandler->PostEvent(0, nullptr);
+}
+
+void CProjectWindow::PostOpenProject(const std::string& folderPath) {
+  mPendingProject = folderPath;
+  mPostTaskHandler->PostEvent(0, nullptr);
+}
+
+void CProjectWindow::HandlePostTask(std::int32_t /*task*/, void* /*data*/) {
+  RunPendingWork();
+}
+
+void CProjectWindow::RunPendingWork() {
+  // Taken first: an alert shown by the import runs the event loop, which may deliver the next
+  // task while this one is still working.
+  const std::vector<std::string> files = std::exchange(mPendingImport, {});
+  const std::string project = std::exchange(mPendingProject, {});
+  if (!files.empty()) {
+    HandleImportWaves(files);
+  }
+  if (!project.empty()) {
+    HandleOpenProject(project);
+  }
+}
