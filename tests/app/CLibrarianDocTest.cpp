@@ -1,0 +1,304 @@
+#include "app/ProjectWindowFixture.h"
+
+#include "domain/CZelData.h"
+#include "store/CBriselDocument.h"
+
+#include <filesystem>
+
+namespace {
+
+using namespace BrisTest;
+namespace fs = std::filesystem;
+
+class CLibrarianDocTest : public ProjectWindowFixture {
+protected:
+  // Patch 1 "Warm Pad" plays tone 3 "Strings", whose oscillator plays wave 12 "Kick"; wave 2
+  // "Snare" is unused. The waves take 1000 + 1048 = 2048 bytes.
+  std::string BuildSong(const std::string& name = "Song") {
+    return ProjectBuilder(mProjects.Path(), name)
+        .Patch(1, PatchFile("Warm Pad").Part(0, 3))
+        .Tone(3, ToneFile("Strings").Wave(0, 12))
+        .Wave(12, "Kick", 1000)
+        .Wave(2, "Snare", 1048)
+        .RawFile("Brisel System.s00", "system bytes")
+        .RawFile("Brisel Setup.s00", "setup bytes")
+        .Write();
+  }
+
+  static std::string PatchName(const std::string& projectPath, unsigned int patchIndex) {
+    Bris::CBriselDocument reread;
+    if (!OpenProject(reread, projectPath)) {
+      return "<unreadable>";
+    }
+    return reread.GetZelData().mPatches[patchIndex]->GetName();
+  }
+};
+
+TEST_F(CLibrarianDocTest, OpenedProject_ShowsItsFolderPathWaveSizeAndFolderNameAsTitle) {
+  const std::string project = BuildSong(); // ".../Song.prj/"
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+
+  EXPECT_TRUE(document->IsSpecified());
+  EXPECT_FALSE(document->IsModified());
+  EXPECT_EQ(QStringLiteral("Song.prj"), document->GetWindow()->windowTitle());
+  EXPECT_EQ(QString::fromStdString(mProjects.Path() + "/Song.prj"), PaneText(document, "Path"));
+  EXPECT_EQ(QStringLiteral("2.0 KB"), PaneText(document, "Wsiz"));
+  EXPECT_TRUE(document->GetWindow()->isVisible());
+  EXPECT_EQ("Warm Pad", document->GetZelData().mPatches[0]->GetName());
+  EXPECT_TRUE(ShownAlerts().empty());
+
+  // The registry of open projects knows the document and asks it for its modified state.
+  const auto& registered = Bris::Domain().GetOpenDocuments();
+  ASSERT_EQ(1u, registered.size());
+  EXPECT_EQ(&document->GetStore(), registered[0].document);
+  EXPECT_TRUE(document->GetStore().GetAllZelData().empty());
+  document->SetModified(true);
+  EXPECT_EQ(std::vector<Bris::CZelData*>{&document->GetZelData()},
+            document->GetStore().GetAllZelData());
+}
+
+TEST_F(CLibrarianDocTest, FoldersThatCannotBeRead_ShowAlert1AndOpenNoWindow) {
+  const std::string noTone =
+      ProjectBuilder(mProjects.Path(), "NoTone").Patch(1, PatchFile("A")).Write();
+  fs::remove_all(noTone + "Tone");
+  const std::string brokenPatch = ProjectBuilder(mProjects.Path(), "Broken")
+                                      .RawFile("Patch/001 Bad.d00", "not a patch file at all")
+                                      .Write();
+  const std::string missing = mProjects.Path() + "/Missing.prj";
+
+  for (const std::string& folder : {noTone, brokenPatch, missing}) {
+    mAlerts.mShown.clear();
+    EXPECT_FALSE(mApp.OpenDocument(folder)) << folder;
+    EXPECT_EQ(std::vector<QString>{ErrorText(1)}, ShownAlerts()) << folder;
+  }
+  EXPECT_TRUE(mApp.GetDocuments().empty());
+  EXPECT_TRUE(CProjectWindow::sLibWindows.empty());
+  EXPECT_TRUE(Bris::Domain().GetOpenDocuments().empty());
+}
+
+TEST_F(CLibrarianDocTest, FolderWithoutWave_OpensWithNoWavesButCannotBeSavedUntilItHasOne) {
+  const std::string project = ProjectBuilder(mProjects.Path(), "Dry")
+                                  .Patch(1, PatchFile("Lead"))
+                                  .WithoutWaveFolder()
+                                  .Write();
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+  EXPECT_EQ(QStringLiteral("0 Bytes"), PaneText(document, "Wsiz"));
+
+  document->GetZelData().mPatches[0]->SetFinalName("Bass", false);
+  document->SetModified(true);
+  EXPECT_FALSE(document->DoSave());
+  EXPECT_EQ(std::vector<QString>{ErrorText(2)}, ShownAlerts());
+  EXPECT_TRUE(document->IsModified());
+  EXPECT_EQ("Lead", PatchName(project, 0)) << "nothing was written";
+
+  // Save As checks the current folder as well, before it asks for a new one.
+  mDialogs.mSteps.push_back(NewProjectIn(mProjects.Path(), "Elsewhere"));
+  EXPECT_FALSE(document->AskSaveAs());
+  EXPECT_EQ(2u, mAlerts.mShown.size());
+  EXPECT_FALSE(fs::exists(mProjects.Path() + "/Elsewhere.prj/Patch"));
+
+  fs::create_directory(project + "Wave");
+  EXPECT_TRUE(document->DoSave());
+  EXPECT_FALSE(document->IsModified());
+  EXPECT_EQ("Bass", PatchName(project, 0));
+}
+
+TEST_F(CLibrarianDocTest, NewProjects_AreTitledUntitledThenNumberedAndCarryAStarWhileModified) {
+  CLibrarianDoc* first = MakeNew();
+  CLibrarianDoc* second = MakeNew();
+  CLibrarianDoc* third = MakeNew();
+  ASSERT_NE(nullptr, third);
+  EXPECT_EQ(QStringLiteral("Untitled"), first->GetWindow()->windowTitle());
+  EXPECT_EQ(QStringLiteral("Untitled 1"), second->GetWindow()->windowTitle());
+  EXPECT_EQ(QStringLiteral("Untitled 2"), third->GetWindow()->windowTitle());
+  EXPECT_FALSE(first->IsSpecified());
+  EXPECT_EQ(QString(), PaneText(first, "Path"));
+
+  second->SetModified(true);
+  EXPECT_EQ(QStringLiteral("Untitled 1*"), second->GetWindow()->windowTitle());
+  EXPECT_EQ(QStringLiteral("Untitled 1"), second->GetDescriptor());
+  second->SetModified(false);
+  EXPECT_EQ(QStringLiteral("Untitled 1"), second->GetWindow()->windowTitle());
+
+  // Save stays enabled for a document that has no folder yet.
+  SCommandStatus status;
+  first->FindCommandStatus(kCmdSave, status);
+  EXPECT_TRUE(status.enabled);
+}
+
+TEST_F(CLibrarianDocTest, Save_WritesTheProjectClearsTheStarAndTheFilesReadBackTheSame) {
+  const std::string project = BuildSong();
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+  SCommandStatus status;
+  document->FindCommandStatus(kCmdSave, status);
+  EXPECT_FALSE(status.enabled) << "nothing to save";
+
+  document->GetZelData().mPatches[0]->SetFinalName("Cold Pad", false);
+  document->GetZelData().mPatches[0]->SetMemo(1, "second line");
+  document->SetModified(true);
+  EXPECT_EQ(QStringLiteral("Song.prj*"), document->GetWindow()->windowTitle());
+  document->FindCommandStatus(kCmdSave, status);
+  EXPECT_TRUE(status.enabled);
+
+  EXPECT_TRUE(mApp.GetCommandAction(kCmdSave) != nullptr);
+  EXPECT_TRUE(document->ObeyCommand(kCmdSave));
+  EXPECT_FALSE(document->IsModified());
+  EXPECT_EQ(QStringLiteral("Song.prj"), document->GetWindow()->windowTitle());
+  EXPECT_TRUE(ShownAlerts().empty());
+  EXPECT_TRUE(fs::exists(project + "Patch/001 Cold Pad.d00"));
+  EXPECT_FALSE(fs::exists(project + "Patch/001 Warm Pad.d00"));
+
+  Bris::CBriselDocument reread;
+  ASSERT_TRUE(OpenProject(reread, project));
+  EXPECT_EQ("Cold Pad", reread.GetZelData().mPatches[0]->GetName());
+  EXPECT_EQ("second line", reread.GetZelData().mPatches[0]->GetMemo(1));
+  EXPECT_TRUE(reread.GetZelData().mPatches.Get(0)->SearchToneNumber(3));
+}
+
+TEST_F(CLibrarianDocTest, MemoFileThatCannotBeWritten_FailsTheSaveWithAlert2AndStaysModified) {
+  const std::string project = ProjectBuilder(mProjects.Path(), "Memo")
+                                  .Patch(1, PatchFile("Lead"))
+                                  .Folder("PatchMemo.txt") // no file can replace a folder
+                                  .Write();
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+  document->GetZelData().mPatches[0]->SetMemo(0, "kept for the next save");
+  document->SetModified(true);
+
+  EXPECT_FALSE(document->DoSave());
+  EXPECT_EQ(std::vector<QString>{ErrorText(2)}, ShownAlerts());
+  EXPECT_TRUE(document->IsModified());
+  EXPECT_EQ(QStringLiteral("Memo.prj*"), document->GetWindow()->windowTitle());
+}
+
+TEST_F(CLibrarianDocTest, SaveAs_IntoANewFolder_CopiesEverythingAndTheDocumentMovesThere) {
+  const std::string project = BuildSong();
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+  document->GetZelData().mPatches[0]->SetFinalName("Renamed", false);
+  document->SetModified(true);
+
+  fs::create_directory(mProjects.Path() + "/Copies");
+  mDialogs.mSteps.push_back(NewProjectIn(mProjects.Path() + "/Copies", "Copy"));
+  EXPECT_TRUE(document->ObeyCommand(kCmdSaveAs));
+  EXPECT_TRUE(ShownAlerts().empty());
+
+  const std::string copy = mProjects.Path() + "/Copies/Copy.prj/";
+  EXPECT_EQ(QStringLiteral("Copy.prj"), document->GetWindow()->windowTitle());
+  EXPECT_EQ(QString::fromStdString(mProjects.Path() + "/Copies/Copy.prj"),
+            PaneText(document, "Path"));
+  EXPECT_EQ(copy.substr(0, copy.size() - 1), document->GetFolderPath());
+  EXPECT_FALSE(document->IsModified());
+  EXPECT_EQ("Renamed", PatchName(copy, 0));
+  EXPECT_EQ("Strings", [&] {
+    Bris::CBriselDocument reread;
+    return OpenProject(reread, copy) ? reread.GetZelData().mTones[2]->GetName() : "";
+  }());
+  EXPECT_TRUE(fs::exists(copy + "Wave/012 Kick.w00"));
+  EXPECT_EQ("system bytes", ReadFileText(copy + "Brisel System.s00"));
+  EXPECT_EQ("setup bytes", ReadFileText(copy + "Brisel Setup.s00"));
+  EXPECT_EQ("Warm Pad", PatchName(project, 0)) << "the old folder is left as it was";
+
+  // The window menu follows the new title, and the old folder is free to be opened again.
+  EXPECT_EQ(document, mApp.FindDocumentOfFolder(copy));
+  EXPECT_EQ(nullptr, mApp.FindDocumentOfFolder(project));
+}
+
+TEST_F(CLibrarianDocTest, SaveAs_ANewProjectFromNothing_WritesAnEmptyProjectFolder) {
+  CLibrarianDoc* document = MakeNew();
+  ASSERT_NE(nullptr, document);
+  document->SetModified(true);
+  mDialogs.mSteps.push_back(NewProjectIn(mProjects.Path(), "Fresh"));
+
+  EXPECT_TRUE(document->DoSave()) << "Save of a document without a folder asks for one";
+  EXPECT_TRUE(document->IsSpecified());
+  EXPECT_EQ(QStringLiteral("Fresh.prj"), document->GetWindow()->windowTitle());
+  for (const char* folder : {"Patch", "Tone", "Wave"}) {
+    EXPECT_TRUE(fs::is_directory(mProjects.Path() + "/Fresh.prj/" + folder)) << folder;
+  }
+  EXPECT_TRUE(CLibrarianDoc::IsValidProject(mProjects.Path() + "/Fresh.prj"));
+}
+
+TEST_F(CLibrarianDocTest, SaveAs_OverAProjectWithFiles_AsksQuestion7AndNoLeavesItUntouched) {
+  const std::string project = BuildSong();
+  const std::string other = ProjectBuilder(mProjects.Path(), "Other")
+                                .Patch(5, PatchFile("Theirs"))
+                                .RawFile("Brisel System.s00", "their system")
+                                .RawFile("Patch/readme.txt", "kept")
+                                .Write();
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+
+  mDialogs.mSteps.push_back(ChooseProject(other));
+  mAlerts.mAnswers = {"No"};
+  EXPECT_FALSE(document->AskSaveAs());
+  EXPECT_EQ(std::vector<QString>{QuestionText(7)}, ShownAlerts());
+  EXPECT_EQ("their system", ReadFileText(other + "Brisel System.s00"));
+  EXPECT_EQ("Theirs", PatchName(other, 4));
+  EXPECT_EQ(QStringLiteral("Song.prj"), document->GetWindow()->windowTitle());
+
+  mAlerts.mShown.clear();
+  mDialogs.mSteps.push_back(ChooseProject(other));
+  mAlerts.mAnswers = {"Yes"};
+  EXPECT_TRUE(document->AskSaveAs());
+  EXPECT_EQ(std::vector<QString>{QuestionText(7)}, ShownAlerts()) << "asked once only";
+  EXPECT_EQ("system bytes", ReadFileText(other + "Brisel System.s00"));
+  EXPECT_FALSE(fs::exists(other + "Patch/005 Theirs.d00"));
+  EXPECT_TRUE(fs::exists(other + "Patch/readme.txt")) << "only data files are deleted";
+  EXPECT_EQ("Warm Pad", PatchName(other, 0));
+  EXPECT_EQ(QStringLiteral("Other.prj"), document->GetWindow()->windowTitle());
+}
+
+TEST_F(CLibrarianDocTest, SaveAs_IntoAFolderOpenInAnotherWindow_IsRefusedWithAlert2) {
+  const std::string song = BuildSong();
+  const std::string other = BuildSong("Other");
+  CLibrarianDoc* document = Open(song);
+  ASSERT_NE(nullptr, Open(other));
+  mDialogs.mSteps.push_back(ChooseProject(other));
+
+  EXPECT_FALSE(document->AskSaveAs());
+  EXPECT_EQ(std::vector<QString>{ErrorText(2)}, ShownAlerts());
+  EXPECT_EQ(document, mApp.FindDocumentOfFolder(song));
+}
+
+TEST_F(CLibrarianDocTest, SaveAs_WhenASystemFileCannotBeCopied_RemovesWhatItMadeAndStaysPut) {
+  const std::string project = BuildSong();
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+  document->SetModified(true);
+  // A folder in the way of the system file: the copy cannot create it.
+  const std::string target = mProjects.Path() + "/Target.prj";
+  fs::create_directories(target + "/Brisel System.s00");
+  mDialogs.mSteps.push_back(ChooseProject(target));
+
+  EXPECT_FALSE(document->AskSaveAs());
+  EXPECT_EQ(std::vector<QString>{ErrorText(2)}, ShownAlerts());
+  for (const char* folder : {"Patch", "Tone", "Wave"}) {
+    EXPECT_FALSE(fs::exists(target + "/" + folder)) << folder;
+  }
+  EXPECT_EQ(project, document->GetZelData().mProjectPath);
+  EXPECT_EQ(QStringLiteral("Song.prj*"), document->GetWindow()->windowTitle());
+  EXPECT_TRUE(document->IsModified());
+  EXPECT_TRUE(document->DoSave()) << "the document still saves into its own folder";
+}
+
+TEST_F(CLibrarianDocTest, ClosingAModifiedProject_AsksAndCancelKeepsItOpen) {
+  CLibrarianDoc* document = Open(BuildSong());
+  ASSERT_NE(nullptr, document);
+  document->SetModified(true);
+  mAlerts.mAnswers = {"Cancel"};
+  EXPECT_FALSE(mApp.CloseDocument(document));
+  EXPECT_EQ(1u, mApp.GetDocuments().size());
+
+  mAlerts.mAnswers = {"No"};
+  EXPECT_TRUE(mApp.CloseDocument(document));
+  QApplication::processEvents();
+  EXPECT_TRUE(mApp.GetDocuments().empty());
+  EXPECT_TRUE(Bris::Domain().GetOpenDocuments().empty());
+  EXPECT_TRUE(CProjectWindow::sLibWindows.empty());
+}
+
+} // namespace
