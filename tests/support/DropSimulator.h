@@ -21,16 +21,16 @@ struct SDrop {
   bool copy = true;                          // keep the source rows
 };
 
-// Copies the selected rows into the clipboard, pastes them into the target by insertion or
-// replacement, and for a move deletes the non-blank selected source rows without asking (at
-// their new places when the rows moved inside one list; after saving the source for undo when
-// they moved to another project). Empties the clipboard at the end. Returns the number of slots
-// pasted, 0 when the paste was refused.
+// A whole row drag: copies the selected rows into the clipboard as the drag start does, then
+// carries out the drop with the application's drop edit (Bris::CDropEdit: the paste, and for a
+// move the deletion of the used source rows), and empties the clipboard as the drag end does.
+// Returns the number of slots pasted, 0 when the paste was refused.
 int PerformDrop(const SDrop& drop);
 
 // Where the given source rows of a move inside one list are after the paste of count slots at
-// dropIndex: by insertion, rows at or after the drop slot move down by count and rows pushed off
-// the end are gone; by replacement, rows inside the overwritten range are gone.
+// dropIndex (Bris::CDropEdit::SourceIndexesAfterPaste): by insertion, rows at or after the drop
+// slot move down by count and rows pushed off the end are gone; by replacement, rows inside the
+// overwritten range are gone.
 std::vector<unsigned int> SourceIndexesAfterPaste(const std::vector<unsigned int>& sourceIndexes,
                                                   unsigned int dropIndex, unsigned int count,
                                                   bool insertMode, unsigned int listSize);
