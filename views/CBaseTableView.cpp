@@ -1,0 +1,830 @@
+#include "views/CBaseTableView.h"
+
+#include "Zel/Generic/CErrorOut.h"
+#include "app/CLibrarianDoc.h"
+#include "app/CMemoDialog.h"
+#include "app/CProjectWindow.h"
+#include "app/CRenameDialog.h"
+#include "domain/CDomain.h"
+#include "domain/CParameterArray.h"
+#include "domain/CZelData.h"
+#include "editing/CParameterMid.h"
+#include "framework/CPostTaskHandler.h"
+#include "framework/UFontNumber.h"
+#include "views/CColumnHeader.h"
+#include "views/CTableSettings.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kDefaultColumnWidth = 80;
+constexpr int kTextInset = 3;
+constexpr int kMarqueeScrollIntervalMs = 50;
+
+bool IsCommandHeld(Qt::KeyboardModifiers modifiers) {
+  return modifiers.testFlag(Qt::ControlModifier);
+}
+
+bool IsShiftHeld(Qt::KeyboardModifiers modifiers) {
+  return modifiers.testFlag(Qt::ShiftModifier);
+}
+
+} // namespace
+
+CBaseTableView::CBaseTableView(QWidget* parent) : CTableViewEx(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  SetColumns(1, kDefaultColumnWidth);
+  UpdateFont(false);
+  mMarqueeTimer.setInterval(kMarqueeScrollIntervalMs);
+  connect(&mMarqueeTimer, &QTimer::timeout, this, [this] { MarqueeAutoScroll(); });
+}
+
+CBaseTableView::~CBaseTableView() {
+  if (sPendingWarningView == this) {
+    sPendingWarningView = nullptr;
+  }
+}
+
+void CBaseTableView::Initialize(CLibrarianDoc* document, CColumnHeader* header) {
+  if (document == nullptr || header == nullptr) {
+    throw std::logic_error("a list needs its document and its header");
+  }
+  mDocument = document;
+  mHeader = header;
+  if (CProjectWindow* window = document->GetProjectWindow()) {
+    SetSuperCommander(window);
+  }
+  mHeader->LinkTable(this);
+  UpdateFont(true);
+}
+
+// --- The data
+
+Bris::CZelData& CBaseTableView::GetZelData() const {
+  if (mDocument == nullptr) {
+    throw std::logic_error("the list has no document");
+  }
+  return mDocument->GetZelData();
+}
+
+Bris::CParameterArray& CBaseTableView::GetParamArray() const {
+  return *GetZelData().GetArray(GetParamType());
+}
+
+Bris::CParameterArray& CBaseTableView::GetClipboardArray() const {
+  Bris::CClipboard& clipboard = Bris::Domain().GetClipboard();
+  switch (GetParamType()) {
+  case Bris::CParameter::kPatch:
+    return clipboard.mPatches;
+  case Bris::CParameter::kTone:
+    return clipboard.mTones;
+  default:
+    return clipboard.mWaves;
+  }
+}
+
+bool CBaseTableView::IsValidParam(unsigned int index) const {
+  if (mDocument == nullptr) {
+    return false;
+  }
+  const Bris::CParameterArray& array = GetParamArray();
+  return index < array.size() && !array[index]->IsBlank();
+}
+
+Bris::CParameter* CBaseTableView::GetParam(unsigned int index) const {
+  Bris::CParameterArray& array = GetParamArray();
+  if (index >= array.size()) {
+    throw std::out_of_range("slot index beyond the list");
+  }
+  return array[index];
+}
+
+int CBaseTableView::GetBlankTop() const {
+  if (mDocument == nullptr) {
+    return 0;
+  }
+  return static_cast<int>(GetZelData().GetBlankTopIndex(GetParamType()));
+}
+
+// --- Font and grid
+
+void CBaseTableView::SetFont(short fontNum, short fontSize) {
+  CTableSettings::SetFont(fontNum, fontSize);
+}
+
+void CBaseTableView::SetGridState(int gridState) {
+  CTableSettings::SetGridState(static_cast<signed char>(gridState));
+}
+
+void CBaseTableView::CalcRowHeight() {
+  const QFont font = UFontNumber::FontOf(CTableSettings::sFontNum, CTableSettings::sFontSize);
+  CTableSettings::sRowHeight = static_cast<short>(QFontMetrics(font).lineSpacing());
+}
+
+void CBaseTableView::UpdateFont(bool refresh) {
+  mTextFont = UFontNumber::FontOf(CTableSettings::sFontNum, CTableSettings::sFontSize);
+  if (CTableSettings::sRowHeight == 0) {
+    CalcRowHeight();
+  }
+  SetRowHeight(CTableSettings::sRowHeight);
+  if (refresh) {
+    Refresh();
+  }
+}
+
+// --- Selection
+
+bool CBaseTableView::HasSelection(bool onlyValid) const {
+  for (int row = 1; row <= GetRowCount(); ++row) {
+    if (IsRowSelected(row) && (!onlyValid || IsValidParam(static_cast<unsigned int>(row - 1)))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void CBaseTableView::GetSelectedIndexes(std::vector<unsigned int>& indexes, bool onlyValid) const {
+  for (int row = 1; row <= GetRowCount(); ++row) {
+    const auto index = static_cast<unsigned int>(row - 1);
+    if (IsRowSelected(row) && (!onlyValid || IsValidParam(index))) {
+      indexes.push_back(index);
+    }
+  }
+}
+
+bool CBaseTableView::IsRowSelected(int row) const {
+  return row >= 1 && row <= static_cast<int>(mSelected.size()) &&
+         mSelected[static_cast<std::size_t>(row - 1)] != 0;
+}
+
+void CBaseTableView::SelectRow(int row, bool extend) {
+  SelectRows(row, row, extend);
+}
+
+void CBaseTableView::SelectRows(int firstRow, int lastRow, bool extend) {
+  mSelected.resize(static_cast<std::size_t>(GetRowCount()), 0);
+  if (!extend) {
+    std::fill(mSelected.begin(), mSelected.end(), 0);
+  }
+  firstRow = std::max(firstRow, 1);
+  lastRow = std::min(lastRow, GetRowCount());
+  for (int row = firstRow; row <= lastRow; ++row) {
+    mSelected[static_cast<std::size_t>(row - 1)] = 1;
+  }
+  viewport()->update();
+}
+
+void CBaseTableView::UnselectRow(int row) {
+  if (IsRowSelected(row)) {
+    mSelected[static_cast<std::size_t>(row - 1)] = 0;
+    viewport()->update();
+  }
+}
+
+void CBaseTableView::ClearSelection() {
+  std::fill(mSelected.begin(), mSelected.end(), 0);
+  mAnchorRow = 0;
+  viewport()->update();
+}
+
+int CBaseTableView::GetFirstSelectedRow() const {
+  const auto it = std::find(mSelected.begin(), mSelected.end(), 1);
+  return it == mSelected.end() ? 0 : static_cast<int>(it - mSelected.begin()) + 1;
+}
+
+int CBaseTableView::GetLastSelectedRow() const {
+  const auto it = std::find(mSelected.rbegin(), mSelected.rend(), 1);
+  return it == mSelected.rend() ? 0 : static_cast<int>(mSelected.rend() - it);
+}
+
+CBaseTableView* CBaseTableView::GetSiblingTable(Bris::CParameter::EDataType kind) const {
+  if (mDocument == nullptr || mDocument->GetProjectWindow() == nullptr) {
+    return nullptr;
+  }
+  return mDocument->GetProjectWindow()->GetTable(kind);
+}
+
+void CBaseTableView::SelectNumbers(CBaseTableView* table,
+                                   const std::vector<unsigned int>& numbers) {
+  for (unsigned int number : numbers) {
+    if (number >= 1 && number <= static_cast<unsigned int>(table->GetRowCount())) {
+      table->SelectRow(static_cast<int>(number), true);
+    }
+  }
+}
+
+// --- Commands and keys
+
+bool CBaseTableView::ObeyCommand(CommandT command, void* param) {
+  switch (command) {
+  case kCmdDelete:
+    HandleDelete(true);
+    return true;
+  case kCmdSelectAll:
+    HandleSelectAll();
+    return true;
+  default:
+    return CCommander::ObeyCommand(command, param);
+  }
+}
+
+void CBaseTableView::FindCommandStatus(CommandT command, SCommandStatus& status) {
+  switch (command) {
+  case kCmdDelete:
+    status.enabled = HasSelection(true);
+    return;
+  case kCmdSelectAll:
+  case kCmdTabSelection:
+    status.enabled = true;
+    return;
+  default:
+    CCommander::FindCommandStatus(command, status);
+  }
+}
+
+void CBaseTableView::HandleSelectAll() {
+  ClearSelection();
+  SelectRows(1, GetBlankTop(), true);
+  SelectReferredItems();
+}
+
+void CBaseTableView::HandleCopy() {
+  std::vector<unsigned int> indexes;
+  GetSelectedIndexes(indexes, false);
+  Bris::CParameterMid().EditCopy(GetZelData(), indexes, GetParamType());
+}
+
+bool CBaseTableView::HandleDelete(bool ask) {
+  if (!HasSelection(true)) {
+    return false;
+  }
+  std::vector<unsigned int> indexes;
+  GetSelectedIndexes(indexes, true);
+  return HandleDelete(indexes, ask);
+}
+
+bool CBaseTableView::HandleDelete(const std::vector<unsigned int>& indexes, bool ask) {
+  const bool deleted =
+      Bris::CParameterMid().EditDelete(GetZelData(), indexes, GetParamType(), ask, true);
+  if (deleted) {
+    ClearSelection();
+    SelectReferredItems();
+    mDocument->SetModified(true);
+  }
+  // Refused or not, the lists show the data set as it is now.
+  mDocument->UpdateWindowContents();
+  return deleted;
+}
+
+CBaseTableView::ECellEdit CBaseTableView::GetCellEdit(int /*row*/, int col, int& memoLine) const {
+  constexpr int kFirstMemoColumn = 3;
+  if (col == 1 || col == 2) {
+    return ECellEdit::kName;
+  }
+  if (col >= kFirstMemoColumn && col < kFirstMemoColumn + Bris::CParameter::kMemoLineCount) {
+    memoLine = col - kFirstMemoColumn;
+    return ECellEdit::kMemo;
+  }
+  return ECellEdit::kNone;
+}
+
+void CBaseTableView::HandleRename(int row, int col) {
+  if (mDocument == nullptr || row < 1 || row > GetRowCount() || col < 1 || col > GetColCount()) {
+    return;
+  }
+  const auto index = static_cast<unsigned int>(row - 1);
+  if (!IsValidParam(index)) {
+    return;
+  }
+  int memoLine = 0;
+  switch (GetCellEdit(row, col, memoLine)) {
+  case ECellEdit::kName:
+    EditName(index);
+    break;
+  case ECellEdit::kMemo:
+    EditMemo(index, memoLine);
+    break;
+  case ECellEdit::kNone:
+    break;
+  }
+}
+
+void CBaseTableView::EditName(unsigned int index) {
+  std::string name = GetParam(index)->GetName();
+  if (!CRenameDialog::AskFileName(this, name)) {
+    return;
+  }
+  PrepareUndo();
+  GetParam(index)->SetFinalName(name, false);
+  mDocument->SetModified(true);
+  Refresh();
+}
+
+void CBaseTableView::EditMemo(unsigned int index, int line) {
+  std::string memo = GetParam(index)->GetMemo(line);
+  if (!CMemoDialog::AskMemo(this, memo)) {
+    return;
+  }
+  PrepareUndo();
+  GetParam(index)->SetMemo(line, memo);
+  mDocument->SetModified(true);
+  Refresh();
+}
+
+void CBaseTableView::PrepareUndo() {
+  Bris::CDomain& domain = Bris::Domain();
+  domain.ClearUndoDoc();
+  domain.CopyToUndoBuffer(GetParamType(), &GetZelData());
+}
+
+bool CBaseTableView::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
+  switch (key) {
+  case Qt::Key_Backspace: {
+    SCommandStatus status;
+    FindCommandStatus(kCmdDelete, status);
+    if (status.enabled) {
+      ObeyCommand(kCmdDelete);
+    }
+    return true;
+  }
+  case Qt::Key_Up:
+    UpArrow(IsShiftHeld(modifiers));
+    return true;
+  case Qt::Key_Down:
+    DownArrow(IsShiftHeld(modifiers));
+    return true;
+  case Qt::Key_Enter:
+  case Qt::Key_Return:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void CBaseTableView::UpArrow(bool extend) {
+  const int first = GetFirstSelectedRow();
+  int newRow = 0;
+  if (first == 0) {
+    newRow = GetRowCount();
+  } else if (first > 1) {
+    newRow = first - 1;
+  }
+  if (newRow != 0) {
+    SelectRow(newRow, extend);
+    if (!extend) {
+      mAnchorRow = newRow;
+    }
+    ScrollRowIntoView(newRow);
+  }
+  SelectReferredItems();
+}
+
+void CBaseTableView::DownArrow(bool extend) {
+  const int last = GetLastSelectedRow();
+  int newRow = 0;
+  if (last == 0) {
+    newRow = GetRowCount() > 0 ? 1 : 0;
+  } else if (last < GetRowCount()) {
+    newRow = last + 1;
+  }
+  if (newRow != 0) {
+    SelectRow(newRow, extend);
+    if (!extend) {
+      mAnchorRow = newRow;
+    }
+    ScrollRowIntoView(newRow);
+  }
+  SelectReferredItems();
+}
+
+// --- Mouse
+
+void CBaseTableView::HandleClick(int row, int col, Qt::KeyboardModifiers modifiers,
+                                 int clickCount) {
+  if (row < 1 || row > GetRowCount() || col < 1 || col > GetColCount()) {
+    return;
+  }
+  setFocus(Qt::MouseFocusReason);
+  if (clickCount >= 2) {
+    ClearSelection();
+    SelectRow(row, false);
+    mAnchorRow = row;
+    SelectReferredItems();
+    HandleRename(row, col);
+  } else {
+    ClickSelect(row, modifiers, clickCount);
+    SelectReferredItems();
+  }
+  Refresh();
+}
+
+void CBaseTableView::ClickSelect(int row, Qt::KeyboardModifiers modifiers, int clickCount) {
+  if (IsCommandHeld(modifiers)) {
+    if (!IsRowSelected(row)) {
+      SelectRow(row, true);
+    } else if (clickCount < 2) {
+      UnselectRow(row);
+      mAnchorRow = 0;
+    }
+  } else if (IsShiftHeld(modifiers)) {
+    if (mAnchorRow == 0) {
+      if (!IsRowSelected(row)) {
+        SelectRow(row, false);
+      }
+    } else {
+      SelectRows(std::min(mAnchorRow, row), std::max(mAnchorRow, row), false);
+    }
+  } else {
+    SelectRow(row, false);
+    mAnchorRow = row;
+  }
+}
+
+void CBaseTableView::HandleClickOutside(Qt::KeyboardModifiers modifiers) {
+  setFocus(Qt::MouseFocusReason);
+  if (!IsCommandHeld(modifiers) && !IsShiftHeld(modifiers)) {
+    ClearSelection();
+    SelectReferredItems();
+  }
+}
+
+void CBaseTableView::TrackDrag(int /*clickedRow*/, const QPoint& /*local*/) {}
+
+// --- Marquee
+
+void CBaseTableView::BeginMarquee(const QPoint& local) {
+  mMarqueeTracking = true;
+  mMarqueeShown = false;
+  mLastMouse = local;
+  mMarqueeAnchor = LocalToImagePoint(ClampToFrame(local));
+  mMarqueeRect = QRect();
+}
+
+void CBaseTableView::TrackMarqueeTo(const QPoint& local) {
+  if (!mMarqueeTracking) {
+    return;
+  }
+  mLastMouse = local;
+  const QRect newRect = QRect(mMarqueeAnchor, LocalToImagePoint(ClampToFrame(local))).normalized();
+  if (newRect != mMarqueeRect) {
+    const QRect oldRect = mMarqueeRect;
+    mMarqueeRect = newRect;
+    mMarqueeShown = true;
+    UpdateMarqueeSelection(oldRect, newRect);
+    viewport()->update();
+  }
+  const bool outside = !viewport()->rect().contains(local);
+  if (outside && !mMarqueeTimer.isActive()) {
+    mMarqueeTimer.start();
+  } else if (!outside) {
+    mMarqueeTimer.stop();
+  }
+}
+
+void CBaseTableView::EndMarquee() {
+  mMarqueeTimer.stop();
+  mMarqueeTracking = false;
+  mMarqueeShown = false;
+  mMarqueeRect = QRect();
+  viewport()->update();
+}
+
+QRect CBaseTableView::GetMarqueeRect() const {
+  return mMarqueeShown ? mMarqueeRect : QRect();
+}
+
+QPoint CBaseTableView::ClampToFrame(const QPoint& local) const {
+  const QSize size = viewport()->size();
+  return QPoint(std::clamp(local.x(), 0, std::max(0, size.width() - 1)),
+                std::clamp(local.y(), 0, std::max(0, size.height() - 1)));
+}
+
+void CBaseTableView::GetRowSpan(const QRect& imageRect, int& firstRow, int& lastRow) const {
+  firstRow = 1;
+  lastRow = 0;
+  const int imageWidth = GetColLeft(GetColCount() + 1);
+  const int imageHeight = GetRowCount() * GetRowHeight();
+  if (imageRect.isEmpty() || imageRect.left() >= imageWidth || imageRect.right() < 0 ||
+      imageRect.top() >= imageHeight || imageRect.bottom() < 0) {
+    return;
+  }
+  firstRow = std::max(0, imageRect.top()) / GetRowHeight() + 1;
+  lastRow = std::min(imageHeight - 1, imageRect.bottom()) / GetRowHeight() + 1;
+}
+
+void CBaseTableView::UpdateMarqueeSelection(const QRect& oldRect, const QRect& newRect) {
+  int oldFirst = 0;
+  int oldLast = 0;
+  int newFirst = 0;
+  int newLast = 0;
+  GetRowSpan(oldRect, oldFirst, oldLast);
+  GetRowSpan(newRect, newFirst, newLast);
+  mSelected.resize(static_cast<std::size_t>(GetRowCount()), 0);
+  const int from = std::min(oldFirst, newFirst);
+  const int to = std::max(oldLast, newLast);
+  for (int row = from; row <= to; ++row) {
+    const bool inOld = row >= oldFirst && row <= oldLast;
+    const bool inNew = row >= newFirst && row <= newLast;
+    if (inOld != inNew) {
+      char& flag = mSelected[static_cast<std::size_t>(row - 1)];
+      flag = flag != 0 ? 0 : 1;
+    }
+  }
+  SelectReferredItems();
+}
+
+void CBaseTableView::MarqueeAutoScroll() {
+  if (!mMarqueeTracking) {
+    mMarqueeTimer.stop();
+    return;
+  }
+  const QSize size = viewport()->size();
+  QPoint position = GetScrollPosition();
+  if (mLastMouse.y() < 0) {
+    position.ry() -= GetRowHeight();
+  } else if (mLastMouse.y() >= size.height()) {
+    position.ry() += GetRowHeight();
+  }
+  if (mLastMouse.x() < 0) {
+    position.rx() -= GetHorizontalScrollUnit();
+  } else if (mLastMouse.x() >= size.width()) {
+    position.rx() += GetHorizontalScrollUnit();
+  }
+  ScrollImageTo(position);
+  TrackMarqueeTo(mLastMouse);
+}
+
+// --- Drawing
+
+QRect CBaseTableView::CalcCellTextRect(int /*row*/, int /*col*/, const QRect& cellRect) const {
+  return cellRect.adjusted(kTextInset, 0, -kTextInset, -1);
+}
+
+void CBaseTableView::Refresh() {
+  viewport()->update();
+  if (mHeader != nullptr) {
+    mHeader->update();
+  }
+}
+
+bool CBaseTableView::IsTarget() const {
+  return hasFocus() && isActiveWindow();
+}
+
+bool CBaseTableView::IsDimmed() const {
+  return !isEnabled();
+}
+
+void CBaseTableView::paintEvent(QPaintEvent* event) {
+  // What every cell of this paint needs is looked up once.
+  mPaint.blankTop = GetBlankTop();
+  mPaint.gridOn = CTableSettings::sGridState == 1;
+  const QPalette& pal = palette();
+  const QPalette::ColorGroup group = !isEnabled()       ? QPalette::Disabled
+                                     : isActiveWindow() ? QPalette::Active
+                                                        : QPalette::Inactive;
+  mPaint.base = pal.color(group, QPalette::Base);
+  mPaint.tail = pal.color(group, QPalette::Window);
+  mPaint.grid = pal.color(group, QPalette::Mid);
+  mPaint.text = pal.color(group, QPalette::Text);
+  if (IsTarget()) {
+    mPaint.highlight = pal.color(QPalette::Active, QPalette::Highlight);
+    mPaint.highlightedText = pal.color(QPalette::Active, QPalette::HighlightedText);
+  } else {
+    // The inactive highlight; where the style gives none of its own, a pale one.
+    QColor inactive = pal.color(QPalette::Inactive, QPalette::Highlight);
+    if (inactive == pal.color(QPalette::Active, QPalette::Highlight)) {
+      inactive = pal.color(QPalette::Active, QPalette::Midlight);
+    }
+    mPaint.highlight = inactive;
+    mPaint.highlightedText = mPaint.text;
+  }
+  mPaint.metrics = QFontMetrics(mTextFont);
+  QPainter painter(viewport());
+  painter.setFont(mTextFont);
+  PaintCells(painter, event->rect());
+}
+
+void CBaseTableView::DrawCell(QPainter& painter, int row, int col, const QRect& localRect) {
+  const bool selected = IsRowSelected(row);
+  QColor background = row > mPaint.blankTop ? mPaint.tail : mPaint.base;
+  if (selected) {
+    background = mPaint.highlight;
+  }
+  painter.fillRect(localRect, background);
+  const QString text = GetCellText(row, col);
+  if (!text.isEmpty()) {
+    const QRect textRect = CalcCellTextRect(row, col, localRect);
+    painter.setPen(selected ? mPaint.highlightedText : mPaint.text);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     mPaint.metrics.elidedText(text, Qt::ElideRight, textRect.width()));
+  }
+  if (mPaint.gridOn) {
+    DrawCellGrid(painter, localRect, mPaint.grid);
+  }
+}
+
+void CBaseTableView::DrawEmptyCol(QPainter& painter, const QRect& localArea) {
+  painter.fillRect(localArea, mPaint.base);
+  if (mPaint.gridOn) {
+    DrawEmptyColGrid(painter, localArea, mPaint.grid);
+  }
+}
+
+void CBaseTableView::DrawEmptyRow(QPainter& painter, const QRect& localArea) {
+  painter.fillRect(localArea, mPaint.base);
+  if (mPaint.gridOn) {
+    DrawEmptyRowGrid(painter, localArea, mPaint.grid);
+  }
+}
+
+void CBaseTableView::DrawOverlay(QPainter& painter, const QRect& /*localArea*/) {
+  if (!mMarqueeShown || mMarqueeRect.isEmpty()) {
+    return;
+  }
+  painter.setPen(QPen(mPaint.grid, 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(ImageToLocalRect(mMarqueeRect).adjusted(0, 0, -1, -1));
+}
+
+void CBaseTableView::DrawReferredArrow(QPainter& painter, const QRect& cellRect) const {
+  static const QPixmap sReferredArrowIcon = [] {
+    QPixmap pixmap(kReferredArrowSize, kReferredArrowSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 90, 170));
+    // A right-pointing arrow: a short shaft and a head.
+    p.drawRect(QRectF(3, 6.5, 5, 3));
+    const QPointF head[3] = {QPointF(7.5, 3.5), QPointF(13, 8), QPointF(7.5, 12.5)};
+    p.drawPolygon(head, 3);
+    return pixmap;
+  }();
+  const QRect square(cellRect.left(), cellRect.top() + (cellRect.height() - kReferredArrowSize) / 2,
+                     kReferredArrowSize, kReferredArrowSize);
+  painter.save();
+  painter.setClipRect(cellRect);
+  if (IsDimmed() || !isActiveWindow()) {
+    painter.setOpacity(0.45);
+  }
+  painter.drawPixmap(square, sReferredArrowIcon);
+  painter.restore();
+}
+
+// --- Activation and the unwritable-project warning
+
+void CBaseTableView::EnableUnwritableWarning() {
+  mWarnsUnwritable = true;
+  mPostTaskHandler = std::make_unique<CPostTaskHandler>(
+      [this](std::int32_t task, void* data) { HandlePostTask(task, data); });
+}
+
+void CBaseTableView::HandleActivate() {
+  if (!mWarnsUnwritable || mDocument == nullptr || sIsDragging || mWarningCounter != 0) {
+    return;
+  }
+  // Both lists of a window hear the same activation; one warning is enough.
+  const bool siblingWarns =
+      sPendingWarningView != nullptr && sPendingWarningView->mDocument == mDocument;
+  if (!siblingWarns && mDocument->GetStore().IsWritePossible()) {
+    return;
+  }
+  // Two: the alert's own closing re-activates the window and must not warn again.
+  mWarningCounter = 2;
+  if (!siblingWarns) {
+    sPendingWarningView = this;
+    mPostTaskHandler->PostEvent(0, nullptr);
+  }
+}
+
+void CBaseTableView::HandleDeactivate() {
+  if (mWarningCounter > 0) {
+    --mWarningCounter;
+  }
+}
+
+void CBaseTableView::HandlePostTask(std::int32_t /*task*/, void* /*data*/) {
+  if (sPendingWarningView == this) {
+    sPendingWarningView = nullptr;
+  }
+  CErrorOut::ErrorAlert(kErrorUnwritableProject);
+}
+
+// --- Qt events
+
+void CBaseTableView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    CTableViewEx::mousePressEvent(event);
+    return;
+  }
+  const QPoint local = event->position().toPoint();
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  const bool plain = !IsCommandHeld(modifiers) && !IsShiftHeld(modifiers);
+  mPressPoint = local;
+  mPressPending = false;
+  mDragPossible = false;
+  int row = 0;
+  int col = 0;
+  if (!GetCellAt(local, row, col)) {
+    HandleClickOutside(modifiers);
+    BeginMarquee(local);
+    return;
+  }
+  mPressRow = row;
+  mPressCol = col;
+  if (plain && IsRowSelected(row)) {
+    // A selected row may be the start of a drag; the click itself waits for the release.
+    mPressPending = true;
+    mDragPossible = true;
+    setFocus(Qt::MouseFocusReason);
+    return;
+  }
+  HandleClick(row, col, modifiers, 1);
+  mDragPossible = plain;
+}
+
+void CBaseTableView::mouseMoveEvent(QMouseEvent* event) {
+  if (!event->buttons().testFlag(Qt::LeftButton)) {
+    return;
+  }
+  const QPoint local = event->position().toPoint();
+  if (mMarqueeTracking) {
+    TrackMarqueeTo(local);
+    return;
+  }
+  if (mDragPossible &&
+      (local - mPressPoint).manhattanLength() >= QApplication::startDragDistance()) {
+    mDragPossible = false;
+    mPressPending = false;
+    if (HasSelection(true)) {
+      TrackDrag(mPressRow, mPressPoint);
+    }
+  }
+}
+
+void CBaseTableView::mouseReleaseEvent(QMouseEvent* event) {
+  if (mMarqueeTracking) {
+    EndMarquee();
+  }
+  if (mPressPending) {
+    mPressPending = false;
+    HandleClick(mPressRow, mPressCol, event->modifiers(), 1);
+  }
+  mDragPossible = false;
+}
+
+void CBaseTableView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    return;
+  }
+  int row = 0;
+  int col = 0;
+  if (!GetCellAt(event->position().toPoint(), row, col)) {
+    mousePressEvent(event);
+    return;
+  }
+  mPressPending = false;
+  mDragPossible = false;
+  HandleClick(row, col, event->modifiers(), 2);
+}
+
+void CBaseTableView::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(event->key(), event->modifiers())) {
+    CTableViewEx::keyPressEvent(event);
+  }
+}
+
+void CBaseTableView::changeEvent(QEvent* event) {
+  CTableViewEx::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) {
+      HandleActivate();
+    } else {
+      HandleDeactivate();
+    }
+    viewport()->update();
+  }
+}
+
+void CBaseTableView::focusInEvent(QFocusEvent* event) {
+  CTableViewEx::focusInEvent(event);
+  viewport()->update();
+}
+
+void CBaseTableView::focusOutEvent(QFocusEvent* event) {
+  CTableViewEx::focusOutEvent(event);
+  viewport()->update();
+}

@@ -1,0 +1,223 @@
+#pragma once
+
+#include "domain/CParameter.h"
+#include "framework/CCommander.h"
+#include "views/CTableViewEx.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CColumnHeader;
+class CLibrarianDoc;
+class CPostTaskHandler;
+
+namespace Bris {
+class CParameterArray;
+class CZelData;
+} // namespace Bris
+
+// One list of a project window: row r shows slot r - 1 of one kind of the document's data set.
+// The view owns the selection (plain, Shift and Ctrl clicks, a marquee, the arrow keys), the
+// Delete and Select All commands, renaming and memo editing by double click, and draws its cells
+// with the shared list font and grid. The patch, tone and wave lists derive from it.
+//
+// Every behaviour is reachable through a handler (HandleClick, HandleKey, HandleRename, ...), so
+// it can be driven without a screen; the Qt event handlers only translate events into them.
+class CBaseTableView : public CTableViewEx, public CCommander {
+  Q_OBJECT
+
+public:
+  // The command asking whether a view takes part in Tab focus switching.
+  static constexpr CommandT kCmdTabSelection = 201;
+  // The warning that the project's files cannot all be read.
+  static constexpr int kErrorUnwritableProject = 10002;
+
+  // True while a row drag that any list started is in progress.
+  static inline bool sIsDragging = false;
+
+  explicit CBaseTableView(QWidget* parent = nullptr);
+  ~CBaseTableView() override;
+
+  // Connects the view to the document whose data set it shows and to its column header; both are
+  // required. The window is the view's super commander.
+  void Initialize(CLibrarianDoc* document, CColumnHeader* header);
+  CLibrarianDoc* GetDocument() const { return mDocument; }
+  CColumnHeader* GetHeader() const { return mHeader; }
+
+  // --- The data
+  virtual Bris::CParameter::EDataType GetParamType() const = 0;
+  Bris::CParameterArray& GetParamArray() const;
+  Bris::CParameterArray& GetClipboardArray() const;
+  Bris::CZelData& GetZelData() const;
+  // True when slot index (0-based) holds a record with a file.
+  bool IsValidParam(unsigned int index) const;
+  Bris::CParameter* GetParam(unsigned int index) const;
+  // Rows in use: the rows after this one show only blank slots.
+  int GetBlankTop() const;
+
+  // --- Font and grid, shared by every list
+  static void SetFont(short fontNum, short fontSize);
+  static void SetGridState(int gridState);
+  static void CalcRowHeight();
+  // Takes the shared font as the view's text font and every row's height; redraws when asked.
+  void UpdateFont(bool refresh);
+  const QFont& GetTextFont() const { return mTextFont; }
+
+  // --- Selection (rows 1-based, indexes 0-based)
+  bool HasSelection(bool onlyValid) const;
+  // Appends the selected slot indexes in ascending order, without blank slots when onlyValid.
+  void GetSelectedIndexes(std::vector<unsigned int>& indexes, bool onlyValid) const;
+  bool IsRowSelected(int row) const;
+  // Selects row; without extend it becomes the only selected row. Rows out of range are ignored.
+  void SelectRow(int row, bool extend);
+  void SelectRows(int firstRow, int lastRow, bool extend);
+  void UnselectRow(int row);
+  void ClearSelection();
+  int GetFirstSelectedRow() const; // 0 when none
+  int GetLastSelectedRow() const;  // 0 when none
+  // The row of the last plain click, 0 for none.
+  int GetAnchorRow() const { return mAnchorRow; }
+  // Shows in the window's other two lists the slots the selected ones are linked to.
+  virtual void SelectReferredItems() = 0;
+
+  // --- Commands and keys
+  bool ObeyCommand(CommandT command, void* param = nullptr) override;
+  void FindCommandStatus(CommandT command, SCommandStatus& status) override;
+  void HandleSelectAll();
+  // Copies the selected slots, blank ones included, into the domain clipboard.
+  void HandleCopy();
+  // Deletes the selected valid slots (asking first when ask is set); true when deleted.
+  bool HandleDelete(bool ask);
+  bool HandleDelete(const std::vector<unsigned int>& indexes, bool ask);
+  // Rename (columns 1 and 2) or memo editing (the memo columns) of the slot in row.
+  void HandleRename(int row, int col);
+  // A key press (Qt key code); true when the view used it.
+  bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
+  void UpArrow(bool extend);
+  void DownArrow(bool extend);
+
+  // --- Mouse, as the event handlers pass it on
+  // A click on cell (row, col) that did not start a drag.
+  void HandleClick(int row, int col, Qt::KeyboardModifiers modifiers, int clickCount);
+  // A click below the last row or beside the columns.
+  void HandleClickOutside(Qt::KeyboardModifiers modifiers);
+  // Marquee selection: starts at a viewport point, follows the mouse (clamped to the visible
+  // frame) and ends when the button is released.
+  void BeginMarquee(const QPoint& local);
+  void TrackMarqueeTo(const QPoint& local);
+  void EndMarquee();
+  bool IsTrackingMarquee() const { return mMarqueeTracking; }
+  // The marquee in image coordinates (empty when none).
+  QRect GetMarqueeRect() const;
+
+  // --- Cells
+  virtual QString GetCellText(int row, int col) const = 0;
+  // The rectangle the cell's text is drawn into, from the cell's rectangle.
+  virtual QRect CalcCellTextRect(int row, int col, const QRect& cellRect) const;
+  // Redraws the rows and the header.
+  void Refresh();
+  // True when the view is the focus of the active window: the selection shows in the active
+  // highlight colour then.
+  bool IsTarget() const;
+
+  // --- Activation of the window (the unwritable-project warning of the patch and tone lists)
+  void HandleActivate();
+  void HandleDeactivate();
+  int GetWarningCounter() const { return mWarningCounter; }
+
+protected:
+  static constexpr int kReferredArrowSize = 16;
+
+  // What a double click on a cell edits: the slot's name, one of its memo lines, or nothing.
+  enum class ECellEdit { kNone, kName, kMemo };
+  // Columns 1 and 2 edit the name, columns 3 to 6 memo lines 0 to 3.
+  virtual ECellEdit GetCellEdit(int row, int col, int& memoLine) const;
+
+  // The unwritable-project warning is given by the lists that call this in their constructor.
+  void EnableUnwritableWarning();
+  virtual void HandlePostTask(std::int32_t task, void* data);
+
+  // Starts a row drag from clickedRow at a viewport point; the row drags come with moving slots
+  // between lists. The base does nothing.
+  virtual void TrackDrag(int clickedRow, const QPoint& local);
+
+  void paintEvent(QPaintEvent* event) override;
+  void DrawCell(QPainter& painter, int row, int col, const QRect& localRect) override;
+  void DrawEmptyCol(QPainter& painter, const QRect& localArea) override;
+  void DrawEmptyRow(QPainter& painter, const QRect& localArea) override;
+  void DrawOverlay(QPainter& painter, const QRect& localArea) override;
+  // Whether the view's text is drawn dimmed: the window is inactive or the view disabled.
+  bool IsDimmed() const;
+  // The arrow that marks a slot used by another list, at the cell's left edge.
+  void DrawReferredArrow(QPainter& painter, const QRect& cellRect) const;
+
+  // The list of the same window showing kind, or null.
+  CBaseTableView* GetSiblingTable(Bris::CParameter::EDataType kind) const;
+  // Selects the rows numbered (1-based) in the list of kind; numbers that are no row are skipped.
+  static void SelectNumbers(CBaseTableView* table, const std::vector<unsigned int>& numbers);
+
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+private:
+  void ClickSelect(int row, Qt::KeyboardModifiers modifiers, int clickCount);
+  // Rows (1-based) whose cells intersect the image rectangle: first > last when none.
+  void GetRowSpan(const QRect& imageRect, int& firstRow, int& lastRow) const;
+  void UpdateMarqueeSelection(const QRect& oldRect, const QRect& newRect);
+  QPoint ClampToFrame(const QPoint& local) const;
+  void MarqueeAutoScroll();
+  void EditName(unsigned int index);
+  void EditMemo(unsigned int index, int line);
+  void PrepareUndo();
+
+  CLibrarianDoc* mDocument = nullptr;
+  CColumnHeader* mHeader = nullptr;
+  QFont mTextFont;
+
+  std::vector<char> mSelected; // one flag per row
+  int mAnchorRow = 0;
+
+  // Mouse press state: a plain press on a selected row waits for the release (or a drag).
+  bool mPressOnCell = false;
+  bool mPressPending = false;
+  bool mDragPossible = false;
+  int mPressRow = 0;
+  int mPressCol = 0;
+  QPoint mPressPoint;
+
+  bool mMarqueeTracking = false;
+  bool mMarqueeShown = false;
+  QPoint mMarqueeAnchor; // image coordinates
+  QRect mMarqueeRect;    // image coordinates
+  QPoint mLastMouse;     // viewport coordinates
+  QTimer mMarqueeTimer;
+
+  // Looked up once per paint for all its cells.
+  struct SPaintState {
+    int blankTop = 0;
+    bool gridOn = false;
+    QColor base, tail, grid, text, highlight, highlightedText;
+    QFontMetrics metrics{QFont()};
+  };
+  SPaintState mPaint;
+
+  bool mWarnsUnwritable = false;
+  int mWarningCounter = 0;
+  std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
+  static inline CBaseTableView* sPendingWarningView = nullptr;
+};
