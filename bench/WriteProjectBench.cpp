@@ -1,0 +1,143 @@
+// Writing a full project (512 patches, 896 tones, 999 waves holding 66,933,000 bytes of real wave
+// data, three memo files, five system files):
+//   BM_UnchangedSave  the save of a project in which nothing changed (the readability check and
+//                     the write), which only rewrites reference blocks in place;
+//   BM_SaveAs         Save As into a fresh folder (the system files, the readability check and the
+//                     write), against
+//   BM_CopyFolderCpR  "cp -r" of the same project folder.
+// Creating and removing the target folders is kept out of the timing.
+#include "domain/CDomain.h"
+#include "store/CBriselDocument.h"
+#include "support/ProjectFixture.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bris::CParameter;
+
+constexpr std::size_t kWaveBytes = 67000; // 999 waves: just under the project limit
+
+struct SFullProject {
+  BrisTest::TempFolder folder;
+  std::string path;
+};
+
+const SFullProject& FullProject() {
+  static const std::unique_ptr<SFullProject> project = [] {
+    auto full = std::make_unique<SFullProject>();
+    BrisTest::ProjectBuilder builder(full->folder.Path(), "Full");
+    for (int patch = 1; patch <= 512; ++patch) {
+      builder.Patch(patch, BrisTest::PatchFile("Patch " + std::to_string(patch))
+                               .Part(0, (patch - 1) % 896 + 1)
+                               .Part(1, (patch * 7) % 896 + 1));
+    }
+    for (int tone = 1; tone <= 896; ++tone) {
+      BrisTest::ToneFile file("Tone " + std::to_string(tone));
+      for (int osc = 0; osc < 16; ++osc) {
+        file.Wave(osc, (tone * 16 + osc) % 999 + 1);
+      }
+      builder.Tone(tone, file);
+    }
+    std::vector<unsigned char> waveBytes(kWaveBytes);
+    for (int wave = 1; wave <= 999; ++wave) {
+      // Real bytes, not a sparse file that a copy could skip through.
+      for (std::size_t i = 0; i < waveBytes.size(); ++i) {
+        waveBytes[i] = static_cast<unsigned char>((i * 31 + static_cast<std::size_t>(wave)) >> 3);
+      }
+      builder.RawFile(
+          builder.SlotPath(CParameter::kWave, wave, "Wave " + std::to_string(wave), ".w00")
+              .substr(builder.ProjectPath().size()),
+          waveBytes);
+    }
+    for (int slot = 1; slot <= 512; ++slot) {
+      builder.Memo(CParameter::kPatch, slot, 0, "Memo of patch " + std::to_string(slot));
+    }
+    for (const char* name : Bris::CZelFileDocument::sSystemFileNames) {
+      builder.RawFile(name, std::vector<unsigned char>(4096, 0x5A));
+    }
+    full->path = builder.Write();
+    fs::create_directory(full->folder / "work");
+    return full;
+  }();
+  return *project;
+}
+
+// A new, empty project folder as Save As prepares it.
+std::string MakeTargetFolder(const SFullProject& project) {
+  const std::string target = project.folder / "Target.prj/";
+  fs::remove_all(target);
+  for (const char* sub : {"Patch", "Tone", "Wave"}) {
+    fs::create_directories(target + sub);
+  }
+  return target;
+}
+
+void BM_UnchangedSave(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  Bris::Domain().SetWorkFolderPath(project.folder / "work/");
+  Bris::CBriselDocument document;
+  BrisTest::RegisteredDocument registered(document);
+  if (!BrisTest::OpenProject(document, project.path)) {
+    state.SkipWithError("the full project did not open");
+    return;
+  }
+  for (auto _ : state) {
+    if (!document.IsWritePossible() || !document.WriteDocument(false)) {
+      state.SkipWithError("the save failed");
+      break;
+    }
+  }
+}
+
+void BM_SaveAs(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  Bris::Domain().SetWorkFolderPath(project.folder / "work/");
+  for (auto _ : state) {
+    state.PauseTiming();
+    const std::string target = MakeTargetFolder(project);
+    auto document = std::make_unique<Bris::CBriselDocument>();
+    const bool opened = BrisTest::OpenProject(*document, project.path);
+    state.ResumeTiming();
+
+    document->CopySystemFile(target);
+    const bool saved = opened && document->GetZelData().SetProjectName(target) &&
+                       document->IsWritePossible() && document->WriteDocument(true);
+
+    state.PauseTiming();
+    document.reset();
+    fs::remove_all(target);
+    state.ResumeTiming();
+    if (!saved) {
+      state.SkipWithError("the save-as failed");
+      break;
+    }
+  }
+}
+
+void BM_CopyFolderCpR(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  const std::string target = project.folder / "Copied.prj";
+  const std::string command = "cp -r '" + project.path + "' '" + target + "'";
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(target);
+    state.ResumeTiming();
+    if (std::system(command.c_str()) != 0) {
+      state.SkipWithError("cp -r failed");
+      break;
+    }
+  }
+  fs::remove_all(target);
+}
+
+BENCHMARK(BM_UnchangedSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAs)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CopyFolderCpR)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
