@@ -20,9 +20,12 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -34,8 +37,7 @@
 namespace {
 
 constexpr int kErrorImport = 9;
-constexpr int kDefaultWidth = 1240;
-constexpr int kDefaultHeight = 640;
+constexpr int kDefaultHeight = 720;
 
 const char* ColumnWidthKey(Bris::CParameter::EDataType kind) {
   switch (kind) {
@@ -77,7 +79,6 @@ CProjectWindow::CProjectWindow(CLibrarianDoc* document)
     app->BuildMenuBar(menuBar());
   }
   BuildPanes();
-  resize(kDefaultWidth, kDefaultHeight);
   sLibWindows.push_back(this);
 }
 
@@ -108,6 +109,7 @@ void CProjectWindow::BuildPanes() {
   layout->addLayout(infoRow);
 
   auto* lists = new QSplitter(Qt::Horizontal, central);
+  mLists = lists;
   lists->setObjectName(QStringLiteral("Lists"));
   lists->setChildrenCollapsible(false);
 
@@ -137,37 +139,58 @@ void CProjectWindow::BuildPanes() {
     columnLayout->addWidget(pane.table, 1);
     lists->addWidget(column);
   }
-  lists->setStretchFactor(0, 7);
-  lists->setStretchFactor(1, 6);
-  lists->setStretchFactor(2, 6);
   layout->addWidget(lists, 1);
   setCentralWidget(central);
 }
 
 void CProjectWindow::Initialize(CLibrarianDoc* document) {
   mDocument = document;
+  const Bris::CParameter::EDataType kinds[] = {Bris::CParameter::kPatch, Bris::CParameter::kTone,
+                                               Bris::CParameter::kWave};
+  QList<int> paneWidths;
+  for (Bris::CParameter::EDataType kind : kinds) {
+    std::vector<int> widths = DefaultColumnWidths(kind);
+    LoadColumnWidths(kind, widths);
+    CColumnHeader* header = GetHeader(kind);
+    CBaseTableView* table = GetTable(kind);
+    table->Initialize(document, header);
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+      const int columnNumber = static_cast<int>(column) + 1;
+      header->SetColWidth(widths[column], columnNumber, columnNumber);
+    }
+    // Each list starts wide enough to show all its columns.
+    paneWidths.append(table->GetColLeft(table->GetColCount() + 1) + 2 * table->frameWidth() +
+                      table->verticalScrollBar()->sizeHint().width());
+  }
+  mLists->setSizes(paneWidths);
+  ResizeToStoredOrFittingSize(paneWidths);
+  UpdateWaveSize();
+  mPatchTable->setFocus();
+  mInitialized = true;
+}
+
+void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
   if (UPreference::SeekTag(kPrefGeneralSettings, false)) {
     UPreference::Point size;
     UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
     if (size.v > 0 && size.h > 0) {
       resize(static_cast<int>(size.h), static_cast<int>(size.v));
+      return;
     }
   }
-  const Bris::CParameter::EDataType kinds[] = {Bris::CParameter::kPatch, Bris::CParameter::kTone,
-                                               Bris::CParameter::kWave};
-  for (Bris::CParameter::EDataType kind : kinds) {
-    std::vector<int> widths = DefaultColumnWidths(kind);
-    LoadColumnWidths(kind, widths);
-    CColumnHeader* header = GetHeader(kind);
-    GetTable(kind)->Initialize(document, header);
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-      const int columnNumber = static_cast<int>(column) + 1;
-      header->SetColWidth(widths[column], columnNumber, columnNumber);
-    }
+  int width = centralWidget()->layout()->contentsMargins().left() +
+              centralWidget()->layout()->contentsMargins().right() +
+              mLists->handleWidth() * (static_cast<int>(paneWidths.size()) - 1);
+  for (int paneWidth : paneWidths) {
+    width += paneWidth;
   }
-  UpdateWaveSize();
-  mPatchTable->setFocus();
-  mInitialized = true;
+  int height = kDefaultHeight;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    width = std::min(width, available.width());
+    height = std::min(height, available.height() - 40);
+  }
+  resize(width, height);
 }
 
 std::vector<int> CProjectWindow::DefaultColumnWidths(Bris::CParameter::EDataType kind) {

@@ -3,6 +3,7 @@
 #include "domain/CParameter.h"
 #include "framework/CCommander.h"
 
+#include <QList>
 #include <QMainWindow>
 
 #include <cstdint>
@@ -19,6 +20,7 @@ class CPostTaskHandler;
 class CToneTableView;
 class CWaveTableView;
 class QLabel;
+class QSplitter;
 
 // The window of one project: the patch, tone and wave lists side by side under their column
 // headers, the project's folder path and the total wave size. It handles Clean Project and Import
@@ -93,6 +95,8 @@ private:
   void BuildPanes();
   void HandlePostTask(std::int32_t task, void* data);
   void SaveWindowSize() const;
+  // The stored window size, else one that shows every column of the three lists.
+  void ResizeToStoredOrFittingSize(const QList<int>& paneWidths);
 
   CLibrarianDoc* mDocument;
   CPatchTableView* mPatchTable = nullptr;
@@ -103,6 +107,7 @@ private:
   CColumnHeader* mWaveHeader = nullptr;
   QLabel* mWaveSizeText = nullptr;
   QLabel* mPathText = nullptr;
+  QSplitter* mLists = nullptr;
   std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
   std::vector<std::string> mPendingImport;
   std::string mPendingProject;
