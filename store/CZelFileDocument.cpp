@@ -454,7 +454,13 @@ bool CZelFileDocument::CleanProject() {
 
 bool CZelFileDocument::CopySystemFile(std::string folder) {
   for (const char* name : sSystemFileNames) {
-    CopyZelFile(mData.mProjectPath + name, folder + name);
+    const std::string source = mData.mProjectPath + name;
+    const std::string destination = folder + name;
+    // A broken copy is removed, so the instrument never meets a truncated system file; the
+    // project's own folder is never its own target.
+    if (source != destination && !CopyZelFile(source, destination)) {
+      MyUnlink(destination.c_str());
+    }
   }
   return true;
 }

@@ -163,11 +163,16 @@ TEST_F(CleanProjectTest, NothingToClean_ChangesNothing) {
   EXPECT_TRUE(before.Matches(mData));
 }
 
-TEST_F(CleanProjectTest, CopySystemFile_CopiesTheSystemFilesThereAre) {
-  mProject = ProjectBuilder(mTemp.Path(), "Sys").RawFile("Brisel System.s00", "system").Write();
-  ASSERT_TRUE(BrisTest::OpenProject(mDocument, mProject));
+TEST_F(CleanProjectTest, CopySystemFile_CopiesTheSystemFilesThereAreAndNoBrokenCopy) {
+  const std::string project = ProjectBuilder(mTemp.Path(), "Sys")
+                                  .RawFile("Brisel System.s00", "system")
+                                  .RawFile("Brisel Setup.s00", "setup")
+                                  .Write();
+  BrisTest::FaultyDocument document;
+  ASSERT_TRUE(BrisTest::OpenProject(document, project));
+  document.mFailWhen = [](const std::string& to) { return to.find("Setup") != std::string::npos; };
   fs::create_directory(mTemp / "target");
-  EXPECT_TRUE(mDocument.CopySystemFile(mTemp / "target/"));
+  EXPECT_TRUE(document.CopySystemFile(mTemp / "target/"));
   EXPECT_EQ(BrisTest::FileNamesIn(mTemp / "target"), std::vector<std::string>{"Brisel System.s00"});
   EXPECT_EQ(BrisTest::ReadFileText(mTemp / "target/Brisel System.s00"), "system");
 }
