@@ -415,8 +415,10 @@ bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
     }
   }
 
+  // A project that has never been saved has no folder and so no system files to bring along.
   const std::string targetWithSlash = target + "/";
-  if (!mStore->CopySystemFile(targetWithSlash) || !AreSystemFilesCopied(targetWithSlash)) {
+  if (!oldProjectName.empty() &&
+      (!mStore->CopySystemFile(targetWithSlash) || !AreSystemFilesCopied(targetWithSlash))) {
     CErrorOut::ErrorAlert(kErrorSave);
     data.mProjectPath = oldProjectName;
     RemoveCreatedSubFolders(target, created);
@@ -444,9 +446,6 @@ bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
 
 bool CLibrarianDoc::AreSystemFilesCopied(const std::string& targetWithSlash) const {
   const std::string& source = mStore->GetZelData().mProjectPath;
-  if (source.empty()) {
-    return true; // a new project has no system files to bring along
-  }
   for (const char* name : Bris::CZelFileDocument::sSystemFileNames) {
     std::error_code error;
     if (fs::is_regular_file(source + name, error) &&

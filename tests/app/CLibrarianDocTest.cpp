@@ -207,19 +207,28 @@ TEST_F(CLibrarianDocTest, SaveAs_IntoANewFolder_CopiesEverythingAndTheDocumentMo
   EXPECT_EQ(nullptr, mApp.FindDocumentOfFolder(project));
 }
 
-TEST_F(CLibrarianDocTest, SaveAs_ANewProjectFromNothing_WritesAnEmptyProjectFolder) {
+TEST_F(CLibrarianDocTest, SaveAs_ANewProject_WritesItsImportedWavesAndNoStrayFiles) {
   CLibrarianDoc* document = MakeNew();
   ASSERT_NE(nullptr, document);
-  document->SetModified(true);
+  ASSERT_EQ(1, document->GetProjectWindow()->HandleImportWaves(
+                   {"/usr/share/sounds/alsa/Front_Center.wav"}));
+  // A new project has no folder: nothing may be taken from the working folder as system file.
+  StTempFolder workingFolder;
+  workingFolder.MakeFile("Brisel System.s00", "not ours");
+  const fs::path previous = fs::current_path();
+  fs::current_path(workingFolder.Path());
   mDialogs.mSteps.push_back(NewProjectIn(mProjects.Path(), "Fresh"));
 
-  EXPECT_TRUE(document->DoSave()) << "Save of a document without a folder asks for one";
+  const bool saved = document->DoSave(); // a document without a folder asks for one
+  fs::current_path(previous);
+  EXPECT_TRUE(saved);
+  EXPECT_TRUE(ShownAlerts().empty());
   EXPECT_TRUE(document->IsSpecified());
   EXPECT_EQ(QStringLiteral("Fresh.prj"), document->GetWindow()->windowTitle());
-  for (const char* folder : {"Patch", "Tone", "Wave"}) {
-    EXPECT_TRUE(fs::is_directory(mProjects.Path() + "/Fresh.prj/" + folder)) << folder;
-  }
-  EXPECT_TRUE(CLibrarianDoc::IsValidProject(mProjects.Path() + "/Fresh.prj"));
+  const std::string fresh = mProjects.Path() + "/Fresh.prj/";
+  EXPECT_TRUE(CLibrarianDoc::IsValidProject(fresh));
+  EXPECT_TRUE(fs::exists(fresh + "Wave/001 Front_Center.wav"));
+  EXPECT_FALSE(fs::exists(fresh + "Brisel System.s00"));
 }
 
 TEST_F(CLibrarianDocTest, SaveAs_OverAProjectWithFiles_AsksQuestion7AndNoLeavesItUntouched) {
