@@ -130,7 +130,10 @@ void CBaseTableView::SetGridState(int gridState) {
 
 void CBaseTableView::CalcRowHeight() {
   const QFont font = UFontNumber::FontOf(CTableSettings::sFontNum, CTableSettings::sFontSize);
-  CTableSettings::sRowHeight = static_cast<short>(QFontMetrics(font).lineSpacing());
+  // The font's line spacing, plus room for the grid line at the bottom of a row and for glyphs
+  // that reach to the very end of the descent (an underscore).
+  constexpr int kRowPadding = 3;
+  CTableSettings::sRowHeight = static_cast<short>(QFontMetrics(font).lineSpacing() + kRowPadding);
 }
 
 void CBaseTableView::UpdateFont(bool refresh) {
@@ -569,7 +572,7 @@ void CBaseTableView::MarqueeAutoScroll() {
 // --- Drawing
 
 QRect CBaseTableView::CalcCellTextRect(int /*row*/, int /*col*/, const QRect& cellRect) const {
-  return cellRect.adjusted(kTextInset, 0, -kTextInset, -1);
+  return cellRect.adjusted(kTextInset, 0, -kTextInset, 0);
 }
 
 void CBaseTableView::Refresh() {
@@ -628,7 +631,9 @@ void CBaseTableView::DrawCell(QPainter& painter, int row, int col, const QRect& 
   if (!text.isEmpty()) {
     const QRect textRect = CalcCellTextRect(row, col, localRect);
     painter.setPen(selected ? mPaint.highlightedText : mPaint.text);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+    // Drawn on the font's baseline so that descenders and underscores stay inside the row.
+    const int baseline = textRect.top() + 1 + mPaint.metrics.ascent();
+    painter.drawText(QPoint(textRect.left(), baseline),
                      mPaint.metrics.elidedText(text, Qt::ElideRight, textRect.width()));
   }
   if (mPaint.gridOn) {

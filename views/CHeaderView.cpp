@@ -10,7 +10,18 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr int kTitleInset = 2;
+constexpr double kTitleFontScale = 0.9;
+
+} // namespace
+
 CHeaderView::CHeaderView(QWidget* parent) : QWidget(parent) {
+  // Titles in a slightly smaller font than the lists, as list headers usually have.
+  QFont titleFont = font();
+  titleFont.setPointSizeF(titleFont.pointSizeF() * kTitleFontScale);
+  setFont(titleFont);
   setMouseTracking(true);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
@@ -194,8 +205,6 @@ void CHeaderView::DrawCell(QPainter& painter, int col, const QRect& rect) {
   option.initFrom(this);
   option.rect = rect;
   option.section = col - 1;
-  option.text = GetCellText(col);
-  option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
   option.orientation = Qt::Horizontal;
   option.position = QStyleOptionHeader::Middle;
   if (col == mPressedCol) {
@@ -208,7 +217,15 @@ void CHeaderView::DrawCell(QPainter& painter, int col, const QRect& rect) {
   } else {
     option.state &= ~QStyle::State_Active;
   }
-  style()->drawControl(QStyle::CE_Header, &option, &painter, this);
+  style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+  // The title starts where the cells' texts start, and ends in an ellipsis when it is wider
+  // than its column.
+  const QRect textRect = rect.adjusted(kTitleInset, 0, -kTitleInset, 0);
+  const QString title =
+      fontMetrics().elidedText(GetCellText(col), Qt::ElideRight, std::max(0, textRect.width()));
+  painter.setPen(palette().color(isActiveWindow() ? QPalette::Active : QPalette::Inactive,
+                                 QPalette::ButtonText));
+  painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
 }
 
 void CHeaderView::paintEvent(QPaintEvent* /*event*/) {
