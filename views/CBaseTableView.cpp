@@ -704,7 +704,7 @@ void CBaseTableView::HandleActivate() {
   // Both lists of a window hear the same activation; one warning is enough.
   const bool siblingWarns =
       sPendingWarningView != nullptr && sPendingWarningView->mDocument == mDocument;
-  if (!siblingWarns && mDocument->GetStore().IsWritePossible()) {
+  if (!siblingWarns && IsProjectWritable()) {
     return;
   }
   // Two: the alert's own closing re-activates the window and must not warn again.
@@ -713,6 +713,17 @@ void CBaseTableView::HandleActivate() {
     sPendingWarningView = this;
     mPostTaskHandler->PostEvent(0, nullptr);
   }
+}
+
+bool CBaseTableView::IsProjectWritable() const {
+  // The check opens every file of the project. Both lists of a window hear the same activation,
+  // so the answer is kept until the event loop has finished dispatching it.
+  if (sWritableCheckDocument != mDocument) {
+    sWritableCheckDocument = mDocument;
+    sWritableCheckResult = mDocument->GetStore().IsWritePossible();
+    QTimer::singleShot(0, qApp, [] { sWritableCheckDocument = nullptr; });
+  }
+  return sWritableCheckResult;
 }
 
 void CBaseTableView::HandleDeactivate() {

@@ -220,4 +220,9 @@ private:
   int mWarningCounter = 0;
   std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
   static inline CBaseTableView* sPendingWarningView = nullptr;
+
+  bool IsProjectWritable() const;
+  // The project last checked for the activation being dispatched, and the answer.
+  static inline const CLibrarianDoc* sWritableCheckDocument = nullptr;
+  static inline bool sWritableCheckResult = true;
 };

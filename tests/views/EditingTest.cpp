@@ -161,11 +161,12 @@ TEST_F(ListsTest, UnwritableProject_WarnsOncePerActivation) {
   // GIVEN a project whose wave file has gone since it was read
   std::filesystem::remove(
       ProjectBuilder(mTemp.Path(), "Lists").SlotPath(Bris::CParameter::kWave, 30, "Spare", ".wav"));
+  QCoreApplication::processEvents(); // the window's own activation is over
   mAlerts.mShown.clear();
   // WHEN both the patch and the tone list hear the window's activation
   mPatches->HandleActivate();
   mTones->HandleActivate();
-  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
   // THEN one warning, after the activation has finished
   ASSERT_EQ(mAlerts.mShown.size(), 1u);
   EXPECT_EQ(mPatches->GetWarningCounter(), 2);
@@ -176,31 +177,33 @@ TEST_F(ListsTest, UnwritableProject_WarnsOncePerActivation) {
   mTones->HandleDeactivate();
   mPatches->HandleActivate();
   mTones->HandleActivate();
-  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
   EXPECT_EQ(mAlerts.mShown.size(), 1u);
   // ... the next time the user brings the window to the front, it warns again.
   mPatches->HandleDeactivate();
   mTones->HandleDeactivate();
   mPatches->HandleActivate();
   mTones->HandleActivate();
-  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
   EXPECT_EQ(mAlerts.mShown.size(), 2u);
 }
 
 TEST_F(ListsTest, WritableProjectOrDrag_GivesNoWarning) {
+  QCoreApplication::processEvents();
   mAlerts.mShown.clear();
   mPatches->HandleActivate();
-  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
   EXPECT_TRUE(mAlerts.mShown.empty());
   EXPECT_EQ(mPatches->GetWarningCounter(), 0);
 
   std::filesystem::remove(
       ProjectBuilder(mTemp.Path(), "Lists").SlotPath(Bris::CParameter::kTone, 8, "Lonely", ".p00"));
+  QCoreApplication::processEvents();
   CBaseTableView::sIsDragging = true;
   mPatches->HandleActivate();
   CBaseTableView::sIsDragging = false;
   mWaves->HandleActivate(); // the wave list never warns
-  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
   EXPECT_TRUE(mAlerts.mShown.empty());
 }
 
