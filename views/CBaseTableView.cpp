@@ -20,8 +20,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScrollBar>
-#include <QStyle>
 
 #include <algorithm>
 #include <stdexcept>
@@ -587,7 +585,7 @@ bool CBaseTableView::IsTarget() const {
 }
 
 bool CBaseTableView::IsDimmed() const {
-  return !isEnabled();
+  return !isEnabled() || !isActiveWindow();
 }
 
 void CBaseTableView::paintEvent(QPaintEvent* event) {
@@ -682,7 +680,7 @@ void CBaseTableView::DrawReferredArrow(QPainter& painter, const QRect& cellRect)
                      kReferredArrowSize, kReferredArrowSize);
   painter.save();
   painter.setClipRect(cellRect);
-  if (IsDimmed() || !isActiveWindow()) {
+  if (IsDimmed()) {
     painter.setOpacity(0.45);
   }
   painter.drawPixmap(square, sReferredArrowIcon);
