@@ -324,14 +324,5 @@ TEST_F(CDropEditTest, RequestsThatCannotComeFromAListDrop_AreRefusedUntouched) {
   EXPECT_FALSE(Bris::Domain().IsUndoReady());
 }
 
-TEST_F(CDropEditTest, SourceIndexesAfterPaste_FollowTheInsertionOrLeaveOutOverwrittenSlots) {
-  // Insertion of 3 at slot 5 of a list of 10: 4 stays, 5 and 6 move to 8 and 9, 7 falls off.
-  EXPECT_EQ(CDropEdit::SourceIndexesAfterPaste({4, 5, 6, 7}, 5, 3, true, 10),
-            (std::vector<unsigned int>{4, 8, 9}));
-  // Replacement of 3 from slot 5: 5..7 now hold pasted records.
-  EXPECT_EQ(CDropEdit::SourceIndexesAfterPaste({4, 5, 7, 8}, 5, 3, false, 10),
-            (std::vector<unsigned int>{4, 8}));
-}
-
 } // namespace
 } // namespace BrisTest
