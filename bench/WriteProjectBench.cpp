@@ -8,7 +8,7 @@
 // Creating and removing the target folders is kept out of the timing.
 #include "domain/CDomain.h"
 #include "store/CBriselDocument.h"
-#include "support/ProjectFixture.h"
+#include "support/FullProjectFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,18 +32,7 @@ const SFullProject& FullProject() {
   static const std::unique_ptr<SFullProject> project = [] {
     auto full = std::make_unique<SFullProject>();
     BrisTest::ProjectBuilder builder(full->folder.Path(), "Full");
-    for (int patch = 1; patch <= 512; ++patch) {
-      builder.Patch(patch, BrisTest::PatchFile("Patch " + std::to_string(patch))
-                               .Part(0, (patch - 1) % 896 + 1)
-                               .Part(1, (patch * 7) % 896 + 1));
-    }
-    for (int tone = 1; tone <= 896; ++tone) {
-      BrisTest::ToneFile file("Tone " + std::to_string(tone));
-      for (int osc = 0; osc < 16; ++osc) {
-        file.Wave(osc, (tone * 16 + osc) % 999 + 1);
-      }
-      builder.Tone(tone, file);
-    }
+    BrisBench::AddFullPatchesAndTones(builder);
     std::vector<unsigned char> waveBytes(kWaveBytes);
     for (int wave = 1; wave <= 999; ++wave) {
       // Real bytes, not a sparse file that a copy could skip through.
