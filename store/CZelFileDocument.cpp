@@ -111,6 +111,7 @@ std::unique_ptr<TRecord> NewRecord(std::vector<std::unique_ptr<CParameter>>& old
 } // namespace
 
 int CZelFileDocument::sTempIndex = 0;
+bool CZelFileDocument::sWriteStoppedPartWay = false;
 
 CZelFileDocument::CZelFileDocument() = default;
 

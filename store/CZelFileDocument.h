@@ -29,6 +29,9 @@ public:
   static constexpr const char* sFolderName[3] = {"Patch/", "Tone/", "Wave/"};
   // Numbers the temporary copies (imports, shelters) for the life of the process; never reset.
   static int sTempIndex;
+  // Set for the rest of the process once a write stopped after it had begun changing files: the
+  // work folder may then hold the only copy of a slot's old file, so it must not be emptied.
+  static bool sWriteStoppedPartWay;
 
   // Every slot blank, no useless files; touches nothing on disk.
   CZelFileDocument();

@@ -132,7 +132,9 @@ TEST_F(WriteFaultInjectionTest, EveryCopyOfALargeWriteFailing_LosesNothingAndThe
     BrisTest::RegisteredDocument registeredA(a);
     BrisTest::RegisteredDocument registeredB(b);
     scenario.OpenAndEdit(a, b);
+    Bris::CZelFileDocument::sWriteStoppedPartWay = false;
     ASSERT_TRUE(a.WriteDocument(false));
+    EXPECT_FALSE(Bris::CZelFileDocument::sWriteStoppedPartWay);
     EXPECT_TRUE(NoCopyOntoItself(a));
     expected = ReadFolder(scenario.ProjectA());
     copyCount = a.mCopyCount;
@@ -151,7 +153,10 @@ TEST_F(WriteFaultInjectionTest, EveryCopyOfALargeWriteFailing_LosesNothingAndThe
     const RecordBytes bytesOfB = ReadRecordBytes(b.GetZelData());
 
     a.mFailAtCopy = failing;
+    Bris::CZelFileDocument::sWriteStoppedPartWay = false;
     ASSERT_FALSE(a.WriteDocument(false));
+    EXPECT_TRUE(Bris::CZelFileDocument::sWriteStoppedPartWay)
+        << "the work folder may now hold the only copy of a file";
     // Every record, of both projects, still names a file with its own bytes.
     EXPECT_EQ(ReadRecordBytes(a.GetZelData()), bytesOfA);
     EXPECT_EQ(ReadRecordBytes(b.GetZelData()), bytesOfB);
