@@ -9,6 +9,7 @@
 #include "app/CLibrarianApp.h"
 #include "app/CLibrarianDoc.h"
 #include "app/DialogText.h"
+#include "app/FileDropRules.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "framework/CPostTaskHandler.h"
@@ -17,8 +18,14 @@
 #include "views/CPatchTableView.h"
 #include "views/CToneTableView.h"
 #include "views/CWaveTableView.h"
+#include "views/RowDragPayload.h"
+#include "views/SDragData.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -27,6 +34,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -79,6 +87,7 @@ CProjectWindow::CProjectWindow(CLibrarianDoc* document)
     app->BuildMenuBar(menuBar());
   }
   BuildPanes();
+  setAcceptDrops(true);
   sLibWindows.push_back(this);
 }
 
@@ -262,6 +271,14 @@ void CProjectWindow::ClearTableSelection() {
 void CProjectWindow::SetPathText(const QString& text) {
   mPathText->setText(text);
   mPathText->setToolTip(text);
+}
+
+void CProjectWindow::BringToFront() {
+  if (isMinimized()) {
+    showNormal();
+  }
+  raise();
+  activateWindow();
 }
 
 // --- Font, grid and activation order
@@ -509,4 +526,156 @@ void CProjectWindow::RunPendingWork() {
   if (!project.empty()) {
     HandleOpenProject(project);
   }
+}
+
+// --- Drags over the window
+
+bool CProjectWindow::ItemIsAcceptable(const QMimeData* mime) const {
+  return FileDropRules::IsWindowDropAcceptable(HasPendingWork(), CErrorOut::sIsAlertOpened,
+                                               FileDropRules::HasLocalItems(mime),
+                                               RowDragPayload::IsBriselData(mime));
+}
+
+Qt::DropAction CProjectWindow::EnterDropArea(const QMimeData* mime, const QPoint& point,
+                                             Qt::KeyboardModifiers modifiers) {
+  mDragActivate.InstallDragActivateTask();
+  if (RowDragPayload::IsBriselData(mime)) {
+    return InsideDropArea(mime, point, modifiers);
+  }
+  return Qt::CopyAction;
+}
+
+Qt::DropAction CProjectWindow::InsideDropArea(const QMimeData* mime, const QPoint& point,
+                                              Qt::KeyboardModifiers modifiers) {
+  if (!RowDragPayload::IsBriselData(mime)) {
+    return Qt::CopyAction;
+  }
+  SDragData* drag = RowDragPayload::ExtractDragData(mime);
+  CBaseTableView* table = drag != nullptr ? FindDropZoneTable(point) : nullptr;
+  if (table != mDropZoneTable) {
+    LeaveDropZoneTable();
+    if (table != nullptr) {
+      mDropZoneTable = table;
+      table->EnterDropArea(*drag, modifiers);
+      // The list watches the rest itself while the drag is in its zone.
+      mDragActivate.RemoveDragActivateTask();
+    }
+  }
+  if (mDropZoneTable == nullptr) {
+    return Qt::IgnoreAction;
+  }
+  const QPoint local = mDropZoneTable->viewport()->mapFrom(this, point);
+  return mDropZoneTable->InsideDropArea(*drag, local, modifiers);
+}
+
+void CProjectWindow::LeaveDropArea() {
+  LeaveDropZoneTable();
+  mDragActivate.RemoveDragActivateTask();
+}
+
+CBaseTableView* CProjectWindow::FindDropZoneTable(const QPoint& point) const {
+  const Bris::CParameter::EDataType kinds[] = {Bris::CParameter::kPatch, Bris::CParameter::kTone,
+                                               Bris::CParameter::kWave};
+  for (Bris::CParameter::EDataType kind : kinds) {
+    CBaseTableView* table = GetTable(kind);
+    if (table->isVisible() && table->PointInDropArea(table->viewport()->mapFrom(this, point))) {
+      return table;
+    }
+  }
+  return nullptr;
+}
+
+void CProjectWindow::LeaveDropZoneTable() {
+  if (mDropZoneTable != nullptr) {
+    std::exchange(mDropZoneTable, nullptr)->LeaveDropArea();
+    mDragActivate.InstallDragActivateTask();
+  }
+}
+
+bool CProjectWindow::DoDragReceive(const QMimeData* mime) {
+  if (HasPendingWork() || CErrorOut::sIsAlertOpened || RowDragPayload::IsBriselData(mime)) {
+    return false;
+  }
+  const FileDropRules::SPlan plan =
+      FileDropRules::PlanFileDrop(FileDropRules::LocalItems(mime), &IsValidFileName);
+  if (plan.IsEmpty()) {
+    return false;
+  }
+  // The work waits until the drop has finished: the desktop's drag must not hang on an import
+  // or on the windows of a project being opened.
+  if (!plan.importFiles.empty()) {
+    PostImportWaves(plan.importFiles);
+  }
+  if (!plan.projectFolder.empty()) {
+    PostOpenProject(plan.projectFolder);
+  }
+  QTimer::singleShot(0, this, &CProjectWindow::SpendTime);
+  return true;
+}
+
+void CProjectWindow::HandleDragActivate() {
+  if (!isActiveWindow()) {
+    BringToFront();
+  }
+  mDragActivate.RemoveDragActivateTask();
+}
+
+void CProjectWindow::SpendTime() {
+  if (HasPendingWork()) {
+    RunPendingWork();
+  }
+}
+
+void CProjectWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!ItemIsAcceptable(event->mimeData())) {
+    event->ignore();
+    return;
+  }
+  const Qt::DropAction action =
+      EnterDropArea(event->mimeData(), event->position().toPoint(), event->modifiers());
+  // A row drag is taken even where it cannot drop, so that the scroll zones of the lists see it.
+  event->setDropAction(action == Qt::IgnoreAction ? Qt::CopyAction : action);
+  event->accept();
+}
+
+void CProjectWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (!ItemIsAcceptable(event->mimeData())) {
+    event->ignore();
+    return;
+  }
+  const Qt::DropAction action =
+      InsideDropArea(event->mimeData(), event->position().toPoint(), event->modifiers());
+  if (action == Qt::IgnoreAction ||
+      (mDropZoneTable != nullptr && mDropZoneTable->GetDropRow() == 0)) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(action);
+  event->accept();
+}
+
+void CProjectWindow::dragLeaveEvent(QDragLeaveEvent* event) {
+  LeaveDropArea();
+  event->accept();
+}
+
+void CProjectWindow::dropEvent(QDropEvent* event) {
+  bool received = false;
+  Qt::DropAction action = Qt::CopyAction;
+  if (RowDragPayload::IsBriselData(event->mimeData())) {
+    SDragData* drag = RowDragPayload::ExtractDragData(event->mimeData());
+    if (drag != nullptr && mDropZoneTable != nullptr) {
+      action = event->dropAction();
+      received = mDropZoneTable->ReceiveDragItem(*drag);
+    }
+  } else {
+    received = DoDragReceive(event->mimeData());
+  }
+  LeaveDropArea();
+  if (!received) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(action);
+  event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include "domain/CParameter.h"
 #include "framework/CCommander.h"
+#include "framework/CDragActivateTask.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -20,6 +21,7 @@ class CPostTaskHandler;
 class CToneTableView;
 class CWaveTableView;
 class QLabel;
+class QMimeData;
 class QSplitter;
 
 // The window of one project: the patch, tone and wave lists side by side under their column
@@ -51,6 +53,8 @@ public:
   void UpdateWaveSize();
   void ClearTableSelection();
   void SetPathText(const QString& text);
+  // Brings the window to the front and makes it the active one.
+  void BringToFront();
 
   // New list font or grid state for every list of every open project window.
   static void UpdateFont(short fontNum, short fontSize);
@@ -82,6 +86,28 @@ public:
   bool HasPendingWork() const { return !mPendingImport.empty() || !mPendingProject.empty(); }
   void RunPendingWork();
 
+  // --- Drags over the window (points in window coordinates)
+  // Files from the desktop, or a row drag, unless an earlier drop still waits or an alert is
+  // open.
+  bool ItemIsAcceptable(const QMimeData* mime) const;
+  // A row drag over the window itself drops nowhere, except in the scroll zones just above and
+  // below a list, which belong to that list. The drop action to show.
+  Qt::DropAction EnterDropArea(const QMimeData* mime, const QPoint& point,
+                               Qt::KeyboardModifiers modifiers);
+  Qt::DropAction InsideDropArea(const QMimeData* mime, const QPoint& point,
+                                Qt::KeyboardModifiers modifiers);
+  void LeaveDropArea();
+  // Files dropped from the desktop: audio files to import or a single project folder to open,
+  // both once the drop has finished. Nothing, and no message, when a file's name is refused.
+  bool DoDragReceive(const QMimeData* mime);
+  // The drag has rested over the window: it comes to the front.
+  void HandleDragActivate();
+  // The work a drop left, should its task not have run it yet.
+  void SpendTime();
+  // The list whose scroll zone the drag is in, or null.
+  CBaseTableView* GetDropZoneTable() const { return mDropZoneTable; }
+  CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
+
   // Window size and column widths of the preferences ("General Settings").
   static void LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths);
   static std::vector<int> DefaultColumnWidths(Bris::CParameter::EDataType kind);
@@ -90,10 +116,17 @@ protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void BuildPanes();
   void HandlePostTask(std::int32_t task, void* data);
+  // The list whose frame, widened by its scroll zones, holds the window point.
+  CBaseTableView* FindDropZoneTable(const QPoint& point) const;
+  void LeaveDropZoneTable();
   void SaveWindowSize() const;
   // The stored window size, else one that shows every column of the three lists.
   void ResizeToStoredOrFittingSize(const QList<int>& paneWidths);
@@ -111,5 +144,7 @@ private:
   std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
   std::vector<std::string> mPendingImport;
   std::string mPendingProject;
+  CBaseTableView* mDropZoneTable = nullptr;
+  CDragActivateTask mDragActivate{[this] { HandleDragActivate(); }};
   bool mInitialized = false;
 };

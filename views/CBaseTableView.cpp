@@ -8,27 +8,58 @@
 #include "domain/CDomain.h"
 #include "domain/CParameterArray.h"
 #include "domain/CZelData.h"
+#include "editing/CDropEdit.h"
 #include "editing/CParameterMid.h"
 #include "framework/CPostTaskHandler.h"
+#include "framework/StWatchCursor.h"
 #include "framework/UFontNumber.h"
 #include "views/CColumnHeader.h"
 #include "views/CTableSettings.h"
+#include "views/RowDragPayload.h"
+#include "views/RowDropRules.h"
+#include "views/SDragData.h"
+#include "views/StRowDrag.h"
 
 #include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
 constexpr int kDefaultColumnWidth = 80;
 constexpr int kTextInset = 3;
 constexpr int kMarqueeScrollIntervalMs = 50;
+// How often the modifier keys are looked at while a row drag is over a list.
+constexpr int kModifierPollMs = 1000 / 12;
+// The drop feedback's pen: 2 x 2 pixels.
+constexpr int kHilitePenWidth = 2;
+
+Qt::DropAction RunPlatformDrag(QDrag& drag) {
+  return drag.exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+}
+
+CBaseTableView::DragRunner& DragRunnerSlot() {
+  static CBaseTableView::DragRunner runner;
+  return runner;
+}
+
+Bris::CClipboard& Clipboard() {
+  return Bris::Domain().GetClipboard();
+}
 
 bool IsCommandHeld(Qt::KeyboardModifiers modifiers) {
   return modifiers.testFlag(Qt::ControlModifier);
@@ -47,12 +78,31 @@ CBaseTableView::CBaseTableView(QWidget* parent) : CTableViewEx(parent) {
   UpdateFont(false);
   mMarqueeTimer.setInterval(kMarqueeScrollIntervalMs);
   connect(&mMarqueeTimer, &QTimer::timeout, this, [this] { MarqueeAutoScroll(); });
+  // Drag events reach the list through its viewport; the list widget itself takes none, so that
+  // a drag the list refuses (files from the desktop) goes on to the window.
+  viewport()->setAcceptDrops(true);
+  mModifierPoll.setInterval(kModifierPollMs);
+  connect(&mModifierPoll, &QTimer::timeout, this, [this] { PollDropModifiers(); });
 }
 
 CBaseTableView::~CBaseTableView() {
   if (sPendingWarningView == this) {
     sPendingWarningView = nullptr;
   }
+  // A drag in progress must not name a list that has gone.
+  if (SDragData* drag = StRowDrag::GetLiveDragData()) {
+    if (drag->target == this) {
+      drag->target = nullptr;
+      drag->accepted = false;
+    }
+    if (drag->source == this) {
+      drag->source = nullptr;
+    }
+  }
+}
+
+CBaseTableView::DragRunner CBaseTableView::SetDragRunner(DragRunner runner) {
+  return std::exchange(DragRunnerSlot(), std::move(runner));
 }
 
 void CBaseTableView::Initialize(CLibrarianDoc* document, CColumnHeader* header) {
@@ -461,7 +511,262 @@ void CBaseTableView::HandleClickOutside(Qt::KeyboardModifiers modifiers) {
   }
 }
 
-void CBaseTableView::TrackDrag(int /*clickedRow*/, const QPoint& /*local*/) {}
+// --- Row drags: the source
+
+void CBaseTableView::TrackDrag(int clickedRow, const QPoint& /*local*/) {
+  if (mDocument == nullptr || !HasSelection(true)) {
+    return;
+  }
+  HandleCopy();
+  std::vector<int> selectedRows;
+  std::vector<unsigned int> selectedIndexes;
+  GetSelectedIndexes(selectedIndexes, false);
+  for (unsigned int index : selectedIndexes) {
+    selectedRows.push_back(static_cast<int>(index) + 1);
+  }
+  // Ends the drag on every path below: the record stops being live, the clipboard is emptied.
+  StRowDrag rowDrag(RowDropRules::MakeDragData(this, GetParamType(), clickedRow, selectedRows));
+  const bool oneBlock = RowDropRules::IsOneBlock(selectedIndexes);
+
+  QPointer<CBaseTableView> self(this);
+  QPointer<QDrag> drag = new QDrag(this);
+  drag->setMimeData(rowDrag.MakeMimeData().release());
+  sIsDragging = true;
+  if (const DragRunner& runner = DragRunnerSlot()) {
+    runner(*drag);
+  } else {
+    RunPlatformDrag(*drag);
+  }
+  sIsDragging = false;
+  if (drag != nullptr) {
+    drag->deleteLater();
+  }
+  // The window may have closed while the drag's event loop ran.
+  if (self == nullptr) {
+    return;
+  }
+  SDragData& data = rowDrag.GetData();
+  const Bris::CClipboard& clipboard = Clipboard();
+  if (RowDropRules::ShouldFinishDrop(data, data.target == this, oneBlock, clipboard.mCopy != 0,
+                                     clipboard.mInsertMode != 0)) {
+    FinishDragAndDrop(data);
+  }
+}
+
+void CBaseTableView::FinishDragAndDrop(SDragData& drag) {
+  if (!drag.accepted || drag.target == nullptr || drag.dropRow == 0 || mDocument == nullptr) {
+    return;
+  }
+  StWatchCursor watch;
+  CBaseTableView& target = *drag.target;
+  CLibrarianDoc* targetDocument = target.GetDocument();
+  if (targetDocument == nullptr) {
+    return;
+  }
+  if (CProjectWindow* window = targetDocument->GetProjectWindow()) {
+    if (!window->isActiveWindow()) {
+      window->BringToFront();
+    }
+  }
+  std::vector<unsigned int> sourceSelected;
+  GetSelectedIndexes(sourceSelected, true);
+  const Bris::CClipboard& clipboard = Clipboard();
+  const bool insertMode = clipboard.mInsertMode != 0;
+  const bool copy = clipboard.mCopy != 0;
+  const Bris::CDropEdit::SRequest request =
+      RowDropRules::MakeDropRequest(drag, GetZelData(), target.GetZelData(), target.GetParamType(),
+                                    sourceSelected, insertMode, copy);
+  const Bris::CDropEdit::SResult result = Bris::CDropEdit().Perform(request);
+  if (result.pasted) {
+    ShowDropResult(target, drag, result.pastedCount, result.sourceModified);
+  }
+  // Pasted or refused, the target window shows its data set as it is now.
+  targetDocument->UpdateWindowContents();
+}
+
+void CBaseTableView::ShowDropResult(CBaseTableView& target, const SDragData& drag,
+                                    unsigned int pastedCount, bool sourceChanged) {
+  if (sourceChanged && &target != this) {
+    // The moved rows are gone from this list: nothing of it stays selected.
+    ClearSelection();
+    SelectReferredItems();
+    mDocument->SetModified(true);
+    mDocument->UpdateWindowContents();
+  }
+  const int firstRow = static_cast<int>(drag.dropRow);
+  target.ClearSelection();
+  target.SelectRows(firstRow, firstRow + static_cast<int>(pastedCount) - 1, true);
+  target.SelectReferredItems();
+  target.GetDocument()->SetModified(true);
+}
+
+// --- Row drags: the target
+
+bool CBaseTableView::ItemIsAcceptable(const QMimeData* mime) const {
+  return RowDropRules::IsListDropAcceptable(isEnabled(), CErrorOut::sIsAlertOpened,
+                                            RowDragPayload::ExtractDragData(mime) != nullptr);
+}
+
+Qt::DropAction CBaseTableView::EnterDropArea(SDragData& drag, Qt::KeyboardModifiers modifiers) {
+  mDropDrag = &drag;
+  mDropRow = 0;
+  mDropCount = RowDropRules::GetDropCount(drag, GetParamType());
+  if (mDropCount != 0) {
+    UpdateDropModes(drag, modifiers);
+    mPolledModifiers = QGuiApplication::queryKeyboardModifiers();
+    mModifierPoll.start();
+  }
+  mDragActivate.InstallDragActivateTask();
+  return CurrentDropAction();
+}
+
+Qt::DropAction CBaseTableView::InsideDropArea(SDragData& drag, const QPoint& local,
+                                              Qt::KeyboardModifiers modifiers) {
+  mDropDrag = &drag;
+  if (mDropCount == 0) {
+    return Qt::IgnoreAction;
+  }
+  UpdateDropModes(drag, modifiers);
+  const int height = viewport()->height();
+  if (local.y() < 0 || local.y() >= height) {
+    mDragScroll.MouseOutside(local.y() >= height);
+    return CurrentDropAction();
+  }
+  mDragScroll.Stop();
+  const int row = GetDropRowByPoint(local, drag.rowsBefore, mDropCount);
+  if (row != mDropRow || !mHiliteShown) {
+    EraseDropHilite();
+    mDropRow = row;
+    DrawDropHilite(mDropRow, mDropCount);
+  }
+  return CurrentDropAction();
+}
+
+void CBaseTableView::LeaveDropArea() {
+  mDragActivate.RemoveDragActivateTask();
+  mDragScroll.Stop();
+  mModifierPoll.stop();
+  EraseDropHilite();
+  mDropRow = 0;
+  mDropCount = 0;
+  mDropDrag = nullptr;
+}
+
+bool CBaseTableView::PointInDropArea(const QPoint& local) const {
+  // The list's whole frame (scroll bars included), in viewport coordinates.
+  const QRect frame(viewport()->mapFrom(this, QPoint(0, 0)), size());
+  return RowDropRules::IsPointInDropArea(frame, local);
+}
+
+int CBaseTableView::GetDropRowByPoint(const QPoint& local, std::uint32_t rowsBefore,
+                                      std::uint32_t count) const {
+  return RowDropRules::DropRowForHit(GetRowAt(local), Clipboard().mInsertMode != 0, rowsBefore,
+                                     count, GetRowCount());
+}
+
+void CBaseTableView::HandleDragScroll(bool down, int step) {
+  if (mDropCount == 0) {
+    return;
+  }
+  const QPoint edge(0, down ? viewport()->height() - 1 : 0);
+  const RowDropRules::SScrollDrop scroll =
+      RowDropRules::ScrollDropRow(down, GetRowAt(edge), step, GetRowCount(), mDropCount,
+                                  Clipboard().mInsertMode != 0, mDropRow);
+  EraseDropHilite();
+  if (scroll.rowToShow != 0) {
+    ScrollRowIntoView(scroll.rowToShow);
+  }
+  mDropRow = scroll.dropRow;
+  DrawDropHilite(mDropRow, mDropCount);
+}
+
+bool CBaseTableView::ReceiveDragItem(SDragData& drag) {
+  if (CErrorOut::sIsAlertOpened || mDropCount == 0 || mDropRow == 0) {
+    return false;
+  }
+  drag.accepted = true;
+  drag.target = this;
+  drag.dropRow = static_cast<std::uint32_t>(mDropRow);
+  return true;
+}
+
+void CBaseTableView::HandleDragActivate() {
+  CProjectWindow* window = mDocument != nullptr ? mDocument->GetProjectWindow() : nullptr;
+  if (window == nullptr || window->isActiveWindow()) {
+    return;
+  }
+  EraseDropHilite();
+  window->BringToFront();
+  mDragActivate.RemoveDragActivateTask();
+  if (mDropRow != 0) {
+    DrawDropHilite(mDropRow, mDropCount);
+  }
+}
+
+void CBaseTableView::UpdateDropModes(const SDragData& drag, Qt::KeyboardModifiers modifiers) {
+  Bris::CClipboard& clipboard = Clipboard();
+  const int insertMode = RowDropRules::IsInsertKey(modifiers) ? 1 : 0;
+  if (insertMode != clipboard.mInsertMode) {
+    // The feedback differs between the modes: a line for an insertion, a frame for a
+    // replacement.
+    const bool shown = mHiliteShown;
+    EraseDropHilite();
+    clipboard.mInsertMode = insertMode;
+    if (shown) {
+      DrawDropHilite(mDropRow, mDropCount);
+    }
+  }
+  const bool sameDocument = drag.source != nullptr && drag.source->GetDocument() == mDocument;
+  clipboard.mCopy =
+      RowDropRules::IsCopyDrop(sameDocument, RowDropRules::IsCommandKey(modifiers)) ? 1 : 0;
+}
+
+void CBaseTableView::PollDropModifiers() {
+  const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+  // Only a change of the keys counts: the drag events tell the modifiers as they move.
+  if (modifiers == mPolledModifiers || mDropDrag == nullptr ||
+      mDropDrag != StRowDrag::GetLiveDragData()) {
+    mPolledModifiers = modifiers;
+    return;
+  }
+  mPolledModifiers = modifiers;
+  UpdateDropModes(*mDropDrag, modifiers);
+}
+
+Qt::DropAction CBaseTableView::CurrentDropAction() const {
+  return RowDropRules::DropActionFor(mDropCount, Clipboard().mCopy != 0);
+}
+
+void CBaseTableView::DrawDropHilite(int row, std::uint32_t count) {
+  if (row < 1 || count == 0) {
+    return;
+  }
+  mHiliteShown = true;
+  mHiliteRow = row;
+  mHiliteCount = count;
+  mHiliteInsert = Clipboard().mInsertMode != 0;
+  viewport()->update(GetDropHiliteRect().adjusted(-kHilitePenWidth, -kHilitePenWidth,
+                                                  kHilitePenWidth, kHilitePenWidth));
+}
+
+void CBaseTableView::EraseDropHilite() {
+  if (!mHiliteShown) {
+    return;
+  }
+  const QRect old = GetDropHiliteRect();
+  mHiliteShown = false;
+  viewport()->update(
+      old.adjusted(-kHilitePenWidth, -kHilitePenWidth, kHilitePenWidth, kHilitePenWidth));
+}
+
+QRect CBaseTableView::GetDropHiliteRect() const {
+  if (!mHiliteShown) {
+    return QRect();
+  }
+  const QRect rowRect = CalcLocalRowRect(mHiliteRow, 1);
+  const QRect visibleRow(0, rowRect.top(), viewport()->width(), GetRowHeight());
+  return RowDropRules::DropHiliteRect(visibleRow, GetRowHeight(), mHiliteCount, mHiliteInsert);
+}
 
 // --- Marquee
 
@@ -654,12 +959,23 @@ void CBaseTableView::DrawEmptyRow(QPainter& painter, const QRect& localArea) {
 }
 
 void CBaseTableView::DrawOverlay(QPainter& painter, const QRect& /*localArea*/) {
-  if (!mMarqueeShown || mMarqueeRect.isEmpty()) {
-    return;
+  if (mMarqueeShown && !mMarqueeRect.isEmpty()) {
+    painter.setPen(QPen(mPaint.grid, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(ImageToLocalRect(mMarqueeRect).adjusted(0, 0, -1, -1));
   }
-  painter.setPen(QPen(mPaint.grid, 1, Qt::DotLine));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(ImageToLocalRect(mMarqueeRect).adjusted(0, 0, -1, -1));
+  if (mHiliteShown) {
+    const QRect hilite = GetDropHiliteRect();
+    painter.setBrush(Qt::NoBrush);
+    if (mHiliteInsert) {
+      painter.fillRect(hilite, mPaint.text);
+    } else {
+      // The frame's 2-pixel lines lie inside the rows they surround.
+      painter.setPen(
+          QPen(mPaint.text, kHilitePenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+      painter.drawRect(QRectF(hilite).adjusted(1, 1, -1, -1));
+    }
+  }
 }
 
 void CBaseTableView::DrawReferredArrow(QPainter& painter, const QRect& cellRect) const {
@@ -841,4 +1157,52 @@ void CBaseTableView::focusInEvent(QFocusEvent* event) {
 void CBaseTableView::focusOutEvent(QFocusEvent* event) {
   CTableViewEx::focusOutEvent(event);
   viewport()->update();
+}
+
+void CBaseTableView::dragEnterEvent(QDragEnterEvent* event) {
+  SDragData* drag = RowDragPayload::ExtractDragData(event->mimeData());
+  if (drag == nullptr || !ItemIsAcceptable(event->mimeData())) {
+    // Files from the desktop, or a drag refused now, go on to the window.
+    event->ignore();
+    return;
+  }
+  // Taken even when this list refuses the rows, so that it sees the moves that follow; each of
+  // them tells what a drop there would do.
+  event->setDropAction(EnterDropArea(*drag, event->modifiers()));
+  event->accept();
+}
+
+void CBaseTableView::dragMoveEvent(QDragMoveEvent* event) {
+  SDragData* drag = RowDragPayload::ExtractDragData(event->mimeData());
+  if (drag == nullptr || !ItemIsAcceptable(event->mimeData())) {
+    event->ignore();
+    return;
+  }
+  const Qt::DropAction action =
+      InsideDropArea(*drag, event->position().toPoint(), event->modifiers());
+  if (action == Qt::IgnoreAction || mDropRow == 0) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(action);
+  event->accept();
+}
+
+void CBaseTableView::dragLeaveEvent(QDragLeaveEvent* event) {
+  LeaveDropArea();
+  event->accept();
+}
+
+void CBaseTableView::dropEvent(QDropEvent* event) {
+  SDragData* drag = RowDragPayload::ExtractDragData(event->mimeData());
+  const bool received = drag != nullptr && ReceiveDragItem(*drag);
+  // No leave follows a drop.
+  const Qt::DropAction action = CurrentDropAction();
+  LeaveDropArea();
+  if (!received) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(action);
+  event->accept();
 }

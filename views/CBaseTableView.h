@@ -2,6 +2,8 @@
 
 #include "domain/CParameter.h"
 #include "framework/CCommander.h"
+#include "framework/CDragActivateTask.h"
+#include "framework/CDragAutoScroll.h"
 #include "views/CTableViewEx.h"
 
 #include <QColor>
@@ -13,12 +15,16 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class CColumnHeader;
 class CLibrarianDoc;
 class CPostTaskHandler;
+class QDrag;
+class QMimeData;
+struct SDragData;
 
 namespace Bris {
 class CParameterArray;
@@ -43,6 +49,12 @@ public:
 
   // True while a row drag that any list started is in progress.
   static inline bool sIsDragging = false;
+
+  // Runs the platform drag and returns once it has ended. Tests replace it to play the part of
+  // the lists the drag passes over.
+  using DragRunner = std::function<Qt::DropAction(QDrag& drag)>;
+  // Returns the runner installed before; an empty runner restores the platform drag.
+  static DragRunner SetDragRunner(DragRunner runner);
 
   explicit CBaseTableView(QWidget* parent = nullptr);
   ~CBaseTableView() override;
@@ -129,6 +141,47 @@ public:
   // highlight colour then.
   bool IsTarget() const;
 
+  // --- Row drags: the source
+  // Starts a row drag of the selection from clickedRow (the selected slots go into the domain
+  // clipboard for the drag's lifetime) and, once the platform drag has ended, carries out the
+  // drop that a list accepted.
+  virtual void TrackDrag(int clickedRow, const QPoint& local);
+  // Pastes the clipboard into the accepted drag's target list and, for a move, blanks the
+  // selected source slots; selects the pasted rows and marks the documents modified.
+  void FinishDragAndDrop(SDragData& drag);
+
+  // --- Row drags: the target (points in viewport coordinates)
+  // A list takes a row drag of this program while it is enabled and no alert is open.
+  bool ItemIsAcceptable(const QMimeData* mime) const;
+  // The drag arrives: how many records this list would receive (0: it refuses the drag) and the
+  // modes from the keys held. The drop action to show.
+  Qt::DropAction EnterDropArea(SDragData& drag, Qt::KeyboardModifiers modifiers);
+  // The drag moves over the list or its scroll zones above and below: modes, auto-scrolling and
+  // the drop row. The drop action to show (IgnoreAction where nothing would be dropped).
+  Qt::DropAction InsideDropArea(SDragData& drag, const QPoint& local,
+                                Qt::KeyboardModifiers modifiers);
+  void LeaveDropArea();
+  // The list's frame and the scroll zones 20 pixels above and below it.
+  bool PointInDropArea(const QPoint& local) const;
+  // The row a drop at local would start on, 0 for none (see RowDropRules::DropRowForHit).
+  int GetDropRowByPoint(const QPoint& local, std::uint32_t rowsBefore, std::uint32_t count) const;
+  // One auto-scroll step of step rows; the drop row follows.
+  void HandleDragScroll(bool down, int step);
+  // The drop: records this list and the drop row in the drag; the source carries it out once the
+  // platform drag has ended. False when refused.
+  bool ReceiveDragItem(SDragData& drag);
+  // The drag has rested over this list: its window comes to the front.
+  void HandleDragActivate();
+
+  int GetDropRow() const { return mDropRow; }
+  std::uint32_t GetDropCount() const { return mDropCount; }
+  // The drop feedback in viewport coordinates; empty while none is shown.
+  QRect GetDropHiliteRect() const;
+  bool IsDragScrolling() const { return mDragScroll.IsScrolling(); }
+  bool IsDragActivateInstalled() const { return mDragActivate.IsInstalled(); }
+  CDragAutoScroll& GetDragAutoScroll() { return mDragScroll; }
+  CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
+
   // --- Activation of the window (the unwritable-project warning of the patch and tone lists)
   void HandleActivate();
   void HandleDeactivate();
@@ -145,10 +198,6 @@ protected:
   // The unwritable-project warning is given by the lists that call this in their constructor.
   void EnableUnwritableWarning();
   virtual void HandlePostTask(std::int32_t task, void* data);
-
-  // Starts a row drag from clickedRow at a viewport point; the row drags come with moving slots
-  // between lists. The base does nothing.
-  virtual void TrackDrag(int clickedRow, const QPoint& local);
 
   void paintEvent(QPaintEvent* event) override;
   void DrawCell(QPainter& painter, int row, int col, const QRect& localRect) override;
@@ -173,6 +222,10 @@ protected:
   void changeEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void ClickSelect(int row, Qt::KeyboardModifiers modifiers, int clickCount);
@@ -184,6 +237,20 @@ private:
   void EditName(unsigned int index);
   void EditMemo(unsigned int index, int line);
   void PrepareUndo();
+
+  // Drop feedback: shown for the drop row and count in the current mode, or erased.
+  void DrawDropHilite(int row, std::uint32_t count);
+  void EraseDropHilite();
+  // Sets the insert mode and the copy flag from the keys; redraws the feedback when the mode
+  // changed.
+  void UpdateDropModes(const SDragData& drag, Qt::KeyboardModifiers modifiers);
+  // Modifier keys pressed or released without moving the mouse send no drag event: they are
+  // looked at while a drag is over the list.
+  void PollDropModifiers();
+  Qt::DropAction CurrentDropAction() const;
+  // Carries out what the drop edit asks of the lists and windows.
+  void ShowDropResult(CBaseTableView& target, const SDragData& drag, unsigned int pastedCount,
+                      bool sourceChanged);
 
   CLibrarianDoc* mDocument = nullptr;
   CColumnHeader* mHeader = nullptr;
@@ -215,6 +282,20 @@ private:
     QFontMetrics metrics{QFont()};
   };
   SPaintState mPaint;
+
+  // The row drag over the list: the drop row (0: none) and the records it would drop (0: the
+  // list refuses it).
+  SDragData* mDropDrag = nullptr;
+  int mDropRow = 0;
+  std::uint32_t mDropCount = 0;
+  bool mHiliteShown = false;
+  int mHiliteRow = 0;
+  std::uint32_t mHiliteCount = 0;
+  bool mHiliteInsert = false;
+  CDragAutoScroll mDragScroll{[this](bool down, int step) { HandleDragScroll(down, step); }};
+  CDragActivateTask mDragActivate{[this] { HandleDragActivate(); }};
+  QTimer mModifierPoll;
+  Qt::KeyboardModifiers mPolledModifiers;
 
   bool mWarnsUnwritable = false;
   int mWarningCounter = 0;
