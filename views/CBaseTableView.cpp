@@ -613,7 +613,7 @@ Qt::DropAction CBaseTableView::EnterDropArea(SDragData& drag, Qt::KeyboardModifi
   mDropCount = RowDropRules::GetDropCount(drag, GetParamType());
   if (mDropCount != 0) {
     UpdateDropModes(drag, modifiers);
-    mPolledModifiers = QGuiApplication::queryKeyboardModifiers();
+    mPolledModifiers = mModifierSource();
     mModifierPoll.start();
   }
   mDragActivate.InstallDragActivateTask();
@@ -623,6 +623,7 @@ Qt::DropAction CBaseTableView::EnterDropArea(SDragData& drag, Qt::KeyboardModifi
 Qt::DropAction CBaseTableView::InsideDropArea(SDragData& drag, const QPoint& local,
                                               Qt::KeyboardModifiers modifiers) {
   mDropDrag = &drag;
+  mLastDropPoint = local;
   if (mDropCount == 0) {
     return Qt::IgnoreAction;
   }
@@ -722,7 +723,7 @@ void CBaseTableView::UpdateDropModes(const SDragData& drag, Qt::KeyboardModifier
 }
 
 void CBaseTableView::PollDropModifiers() {
-  const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+  const Qt::KeyboardModifiers modifiers = mModifierSource();
   // Only a change of the keys counts: the drag events tell the modifiers as they move.
   if (modifiers == mPolledModifiers || mDropDrag == nullptr ||
       mDropDrag != StRowDrag::GetLiveDragData()) {
@@ -730,7 +731,8 @@ void CBaseTableView::PollDropModifiers() {
     return;
   }
   mPolledModifiers = modifiers;
-  UpdateDropModes(*mDropDrag, modifiers);
+  // As a move to where the mouse is: the mode, the copy flag and the drop row follow the keys.
+  InsideDropArea(*mDropDrag, mLastDropPoint, modifiers);
 }
 
 Qt::DropAction CBaseTableView::CurrentDropAction() const {

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -180,6 +181,12 @@ public:
   bool IsDragScrolling() const { return mDragScroll.IsScrolling(); }
   bool IsDragActivateInstalled() const { return mDragActivate.IsInstalled(); }
   CDragAutoScroll& GetDragAutoScroll() { return mDragScroll; }
+  // Keys pressed or released without moving the mouse send no drag event: while a drag is over
+  // the list, the keys are looked at every 1/12 s, and a change counts as a move on the spot.
+  void PollDropModifiers();
+  // Where the poll reads the keys; tests replace it.
+  using ModifierSource = std::function<Qt::KeyboardModifiers()>;
+  void SetModifierSource(ModifierSource source) { mModifierSource = std::move(source); }
   CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
 
   // --- Activation of the window (the unwritable-project warning of the patch and tone lists)
@@ -244,9 +251,6 @@ private:
   // Sets the insert mode and the copy flag from the keys; redraws the feedback when the mode
   // changed.
   void UpdateDropModes(const SDragData& drag, Qt::KeyboardModifiers modifiers);
-  // Modifier keys pressed or released without moving the mouse send no drag event: they are
-  // looked at while a drag is over the list.
-  void PollDropModifiers();
   Qt::DropAction CurrentDropAction() const;
   // Carries out what the drop edit asks of the lists and windows.
   void ShowDropResult(CBaseTableView& target, const SDragData& drag, unsigned int pastedCount,
@@ -296,6 +300,8 @@ private:
   CDragActivateTask mDragActivate{[this] { HandleDragActivate(); }};
   QTimer mModifierPoll;
   Qt::KeyboardModifiers mPolledModifiers;
+  ModifierSource mModifierSource{[] { return QGuiApplication::queryKeyboardModifiers(); }};
+  QPoint mLastDropPoint; // where the drag last moved over the list
 
   bool mWarnsUnwritable = false;
   int mWarningCounter = 0;

@@ -357,6 +357,36 @@ TEST_F(DragOverTest, BelowTheRows_ScrollsDownWithTheDropRowAndStopsBackInside) {
   EXPECT_FALSE(mPatches->IsDragActivateInstalled());
 }
 
+TEST_F(DragOverTest, KeysChangedWithoutMoving_SwitchModeAndDropRowOnTheSpot) {
+  // Dragged by row 2 of the block 1-2: in replace mode the block starts a row above the mouse.
+  SDragData& drag = mDrag->GetData();
+  drag.clickedRow = 2;
+  drag.rowsBefore = 1;
+  Qt::KeyboardModifiers keys = Qt::NoModifier;
+  mPatches->SetModifierSource([&keys] { return keys; });
+  mPatches->EnterDropArea(drag, keys);
+  mPatches->InsideDropArea(drag, RowPoint(*mPatches, 10), keys);
+  ASSERT_EQ(9, mPatches->GetDropRow());
+  ASSERT_EQ(2 * mPatches->GetRowHeight(), mPatches->GetDropHiliteRect().height());
+
+  // Alt pressed, the mouse still: an insertion before the row under the mouse.
+  keys = Qt::AltModifier;
+  mPatches->PollDropModifiers();
+  EXPECT_EQ(10, mPatches->GetDropRow());
+  EXPECT_EQ(2, mPatches->GetDropHiliteRect().height());
+  EXPECT_EQ(1, Bris::Domain().GetClipboard().mInsertMode);
+  // Ctrl added: a copy inside one project.
+  keys = Qt::AltModifier | Qt::ControlModifier;
+  mPatches->PollDropModifiers();
+  EXPECT_EQ(1, Bris::Domain().GetClipboard().mCopy);
+  // Released: back to moving the block over rows 9 and 10.
+  keys = Qt::NoModifier;
+  mPatches->PollDropModifiers();
+  EXPECT_EQ(9, mPatches->GetDropRow());
+  EXPECT_EQ(0, Bris::Domain().GetClipboard().mInsertMode);
+  EXPECT_EQ(0, Bris::Domain().GetClipboard().mCopy);
+}
+
 TEST_F(DragOverTest, AboveAList_TheWindowPassesTheDragToItsScrollZone) {
   mPatches->ScrollRowIntoView(100);
   const int firstBefore = FirstVisibleRow();
