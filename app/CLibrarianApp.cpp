@@ -22,11 +22,13 @@
 #include "framework/CWindowMenu.h"
 #include "framework/UFontNumber.h"
 #include "framework/UWindowArrangement.h"
+#include "store/CZelFileDocument.h"
 #include "store/FileExt.h"
 #include "views/CTableSettings.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEvent>
@@ -39,6 +41,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <list>
 #include <system_error>
 
 #include <sys/stat.h>
@@ -180,7 +183,12 @@ CLibrarianApp::~CLibrarianApp() {
     SavePreference();
   }
   if (!mWorkFolderPath.empty()) {
-    DeleteWorkFiles(mWorkFolderPath);
+    // After a save that stopped part-way a sheltered copy may be the only copy of a sound left.
+    if (Bris::CZelFileDocument::sWriteStoppedPartWay) {
+      KeepWorkFiles(mWorkFolderPath);
+    } else {
+      DeleteWorkFiles(mWorkFolderPath);
+    }
   }
   if (mAlertRunner != nullptr && CErrorOut::GetAlertRunner() == mAlertRunner.get()) {
     CErrorOut::SetAlertRunner(nullptr);
@@ -820,6 +828,33 @@ std::string CLibrarianApp::CreateTempFolder() {
     path += std::string("/") + name;
   }
   return path + "/";
+}
+
+int CLibrarianApp::KeepWorkFiles(const std::string& folderPath) {
+  const std::string folder = WithoutTrailingSlash(folderPath);
+  const std::string kept =
+      folder + "/Kept " +
+      QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss").toStdString();
+  int moved = 0;
+  try {
+    std::list<std::string> paths;
+    for (const char* const* extensions :
+         {Bris::FileExt_Patch, Bris::FileExt_Tone, Bris::FileExt_Wave}) {
+      UFileUtils::SearchFiles(folder, extensions, &paths);
+    }
+    if (paths.empty()) {
+      return 0;
+    }
+    fs::create_directories(kept);
+    for (const std::string& path : paths) {
+      std::error_code error;
+      fs::rename(path, kept + "/" + fs::path(path).filename().string(), error);
+      moved += error ? 0 : 1;
+    }
+  } catch (const fs::filesystem_error&) {
+    // Whatever could not be moved stays where it is; nothing is deleted here.
+  }
+  return moved;
 }
 
 int CLibrarianApp::DeleteWorkFiles(const std::string& folderPath) {

@@ -122,6 +122,9 @@ public:
   static std::string CreateTempFolder();
   // Deletes the patch, tone and wave files that lie directly in folder; their number.
   static int DeleteWorkFiles(const std::string& folderPath);
+  // Moves the data files directly inside the work folder into a new subfolder "Kept <date time>",
+  // where the exit clean-up never reaches; returns how many were moved.
+  static int KeepWorkFiles(const std::string& folderPath);
 
 signals:
   void FontChanged(short fontNumber, short fontSize);

@@ -50,6 +50,29 @@ TEST_F(WorkFolderTest, DeleteWorkFiles_RemovesOnlyDataFilesDirectlyInTheFolder) 
   EXPECT_EQ((std::vector<std::string>{"Brisel System.s00", "notes.txt", "sub", "sub/7.d00"}), left);
 }
 
+TEST_F(WorkFolderTest, KeepWorkFiles_MovesDataFilesWhereTheExitCleanUpNeverReaches) {
+  for (const char* name : {"000 Pad.d00", "001 Bell.p00", "002 Kick.w00", "notes.txt"}) {
+    mHome.MakeFile(std::string("BrisWork/") + name);
+  }
+  const std::string work = mHome.Path() + "/BrisWork/";
+
+  EXPECT_EQ(3, CLibrarianApp::KeepWorkFiles(work));
+  EXPECT_EQ(0, CLibrarianApp::DeleteWorkFiles(work)) << "a later exit finds nothing to delete";
+
+  std::vector<std::string> kept;
+  for (const auto& entry : fs::directory_iterator(work)) {
+    if (entry.is_directory()) {
+      for (const auto& file : fs::directory_iterator(entry.path())) {
+        kept.push_back(file.path().filename().string());
+      }
+      EXPECT_EQ(0u, entry.path().filename().string().rfind("Kept ", 0));
+    }
+  }
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ((std::vector<std::string>{"000 Pad.d00", "001 Bell.p00", "002 Kick.w00"}), kept);
+  EXPECT_TRUE(fs::exists(work + "notes.txt"));
+}
+
 TEST_F(WorkFolderTest, StartWithoutWorkFolder_ShowsAlert7StopsAndLeavesThePreferencesAlone) {
   UPreference::CleanUp();
   UPreference::SeekTag("Grid Settings", true);
