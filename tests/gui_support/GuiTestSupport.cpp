@@ -43,7 +43,9 @@ void CScriptedAlertRunner::ExecMessageBox(QMessageBox& box) {
   shown.escapeButton = Title(box.escapeButton());
   mShown.push_back(shown);
   if (mDuringAlert) {
-    mDuringAlert();
+    // A copy: the hook may replace or clear itself while it runs.
+    const std::function<void()> duringAlert = mDuringAlert;
+    duringAlert();
   }
   const QString answer = mAnswers.empty() ? QString() : mAnswers.front();
   if (!mAnswers.empty()) {
