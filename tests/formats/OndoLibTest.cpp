@@ -2,6 +2,7 @@
 
 #include "formats/PrmTbl.h"
 #include "tests/formats/BitReference.h"
+#include "tests/formats/PrmEntryBits.h"
 
 #include <gtest/gtest.h>
 
@@ -9,20 +10,9 @@
 #include <vector>
 
 using namespace Bris;
-using BrisTest::GetBits;
-using BrisTest::SetBits;
+using namespace BrisTest;
 
 namespace {
-
-int FirstBit(const PrmEntry& entry) {
-  return entry.byteOffset * 8 + entry.bitPos;
-}
-int Width(const PrmEntry& entry) {
-  return entry.width < 0 ? -entry.width : entry.width;
-}
-bool IsMember(const PrmEntry& entry) {
-  return entry.width < 0 && entry.width > -8;
-}
 
 std::vector<unsigned char> Filled(int size, unsigned char fill) {
   return std::vector<unsigned char>(static_cast<std::size_t>(size), fill);

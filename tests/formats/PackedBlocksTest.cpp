@@ -1,8 +1,10 @@
 #include "formats/PackedBlocks.h"
 
+#include "domain/COsc.h"
 #include "formats/OndoLib.h"
 #include "formats/PrmTbl.h"
 #include "tests/formats/BitReference.h"
+#include "tests/formats/PrmEntryBits.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +13,9 @@
 #include <vector>
 
 using namespace Bris;
-using BrisTest::GetBits;
-using BrisTest::SetBits;
+using namespace BrisTest;
 
 namespace {
-
-int FirstBit(const PrmEntry& entry) {
-  return entry.byteOffset * 8 + entry.bitPos;
-}
-int Width(const PrmEntry& entry) {
-  return entry.width < 0 ? -entry.width : entry.width;
-}
-bool IsMember(const PrmEntry& entry) {
-  return entry.width < 0 && entry.width > -8;
-}
 
 // A packed block as the instrument writes it: random values in every field, zero elsewhere.
 std::vector<unsigned char> RandomPackedBlock(std::mt19937& random, const PrmEntry* table, int count,
@@ -53,17 +44,6 @@ std::vector<unsigned char> RandomExclusiveData(std::mt19937& random, const PrmEn
   }
   return exclusive;
 }
-
-// The default oscillator block of a new tone, in exclusive data.
-const std::vector<unsigned char> kDefaultOsc = {
-    0x00, 0x01, 0x00, 0x7f, 0x00, 0x00, 0x01, 0x7f, 0x40, 0x40, 0x40, 0x40, 0x40, 0x7f, 0x00, 0x00,
-    0x00, 0x01, 0x00, 0x40, 0x40, 0x4a, 0x40, 0x40, 0x40, 0x40, 0x00, 0x7f, 0x40, 0x40, 0x00, 0x0a,
-    0x40, 0x40, 0x40, 0x40, 0x00, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x40, 0x40, 0x40, 0x40, 0x02, 0x40, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00,
-    0x01, 0x01, 0x00, 0x01, 0x01, 0x00, 0x00, 0x40, 0x40, 0x4a, 0x40, 0x40, 0x40, 0x40, 0x00, 0x7f,
-    0x40, 0x40, 0x00, 0x0a, 0x40, 0x40, 0x40, 0x40, 0x00, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40, 0x40, 0x40, 0x40, 0x02, 0x40, 0x40, 0x40,
-    0x40, 0x00, 0x00, 0x00, 0x01, 0x01, 0x00, 0x01, 0x01};
 
 } // namespace
 
@@ -133,11 +113,13 @@ TEST(PackedBlocks, RandomValidExclusiveData_SurvivesPackAndUnpack) {
 }
 
 TEST(PackedOscBlock, DefaultOscillator_SurvivesPackAndUnpack) {
+  // The block a new tone's oscillators start from, so every default must fit its field.
+  const std::vector<unsigned char> defaultOsc(COsc::InitData, COsc::InitData + COsc::kSize);
   std::vector<unsigned char> packed(kOscBlockSize, 0);
-  ASSERT_TRUE(PackOscBlock(packed.data(), kDefaultOsc));
+  ASSERT_TRUE(PackOscBlock(packed.data(), defaultOsc));
   std::vector<unsigned char> unpacked;
   ASSERT_TRUE(UnpackOscBlock(packed.data(), unpacked));
-  EXPECT_EQ(unpacked, kDefaultOsc);
+  EXPECT_EQ(unpacked, defaultOsc);
 }
 
 TEST(PackedBlocks, ShortExclusiveData_PacksNothing) {

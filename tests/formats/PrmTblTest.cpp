@@ -1,24 +1,16 @@
 #include "formats/PrmTbl.h"
 
 #include "formats/OndoLib.h"
+#include "tests/formats/PrmEntryBits.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace Bris;
+using namespace BrisTest;
 
 namespace {
-
-int FirstBit(const PrmEntry& entry) {
-  return entry.byteOffset * 8 + entry.bitPos;
-}
-int Width(const PrmEntry& entry) {
-  return entry.width < 0 ? -entry.width : entry.width;
-}
-bool IsMember(const PrmEntry& entry) {
-  return entry.width < 0 && entry.width > -8;
-}
 
 // Marks the bits of every stored field (plain entries and group terminators); fails on overlap.
 std::vector<bool> CoveredBits(const PrmEntry* table, int count, int blockSize) {
