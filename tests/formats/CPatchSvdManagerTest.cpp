@@ -1,20 +1,15 @@
 #include "formats/CPatchSvdManager.h"
 
+#include "support/ByteStream.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace {
 
 using Bris::CPatch;
 using Bris::CPatchSvdManager;
-
-std::stringstream StreamOf(const std::vector<unsigned char>& bytes) {
-  return std::stringstream(std::string(bytes.begin(), bytes.end()),
-                           std::ios::in | std::ios::out | std::ios::binary);
-}
+using BrisTest::StreamOf;
 
 TEST(CPatchSvdManagerTest, ReadPatchFile_TakesToneReferencesFromBothBlocks) {
   auto stream = StreamOf(BrisTest::PatchFile("A").Part(0, 3).Part(1, 700, false).Bytes());

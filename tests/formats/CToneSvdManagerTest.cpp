@@ -1,20 +1,15 @@
 #include "formats/CToneSvdManager.h"
 
+#include "support/ByteStream.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace {
 
 using Bris::CTone;
 using Bris::CToneSvdManager;
-
-std::stringstream StreamOf(const std::vector<unsigned char>& bytes) {
-  return std::stringstream(std::string(bytes.begin(), bytes.end()),
-                           std::ios::in | std::ios::out | std::ios::binary);
-}
+using BrisTest::StreamOf;
 
 TEST(CToneSvdManagerTest, ReadToneFile_TakesWaveNumbersOfEveryOscillator) {
   auto stream = StreamOf(BrisTest::ToneFile("T")
