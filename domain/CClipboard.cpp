@@ -8,4 +8,15 @@ void CClipboard::Clear() {
   mWaves.Resize(0);
 }
 
+CParameterArray& CClipboard::GetArray(CParameter::EDataType kind) {
+  switch (kind) {
+  case CParameter::kPatch:
+    return mPatches;
+  case CParameter::kTone:
+    return mTones;
+  default:
+    return mWaves;
+  }
+}
+
 } // namespace Bris

@@ -13,6 +13,9 @@ class CClipboard {
 public:
   // Empties the three arrays (deleting their records); the flags stay.
   void Clear();
+  // The array holding the kind's records; every kind other than patches and tones gives the
+  // waves.
+  CParameterArray& GetArray(CParameter::EDataType kind);
 
   CConcreteParameterArray<CPatch> mPatches;
   CConcreteParameterArray<CTone> mTones;

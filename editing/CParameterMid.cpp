@@ -20,17 +20,6 @@ bool IsKnownKind(CParameter::EDataType kind) {
   return kind == CParameter::kPatch || kind == CParameter::kTone || kind == CParameter::kWave;
 }
 
-CParameterArray& ClipboardArray(CClipboard& clipboard, CParameter::EDataType kind) {
-  switch (kind) {
-  case CParameter::kPatch:
-    return clipboard.mPatches;
-  case CParameter::kTone:
-    return clipboard.mTones;
-  default:
-    return clipboard.mWaves;
-  }
-}
-
 // Without a channel nobody can be asked; the answer is the plain channel's, OK.
 int Ask(int questionNumber) {
   CZelTextOut* out = Domain().GetErrorOut();
@@ -253,7 +242,7 @@ void CParameterMid::EditCopy(const CZelData& data, const std::vector<unsigned in
     return;
   }
   CClipboard& clipboard = Domain().GetClipboard();
-  CParameterArray& copied = ClipboardArray(clipboard, kind);
+  CParameterArray& copied = clipboard.GetArray(kind);
   const CParameterArray& source = *data.GetArray(kind);
 
   std::vector<unsigned int> validIndexes;
@@ -358,7 +347,7 @@ int CParameterMid::EditInsert(CZelData& data, unsigned int firstIndex, CParamete
   if (!IsKnownKind(kind)) {
     return 0;
   }
-  const CParameterArray& pasted = ClipboardArray(Domain().GetClipboard(), kind);
+  const CParameterArray& pasted = Domain().GetClipboard().GetArray(kind);
   if (!ConfirmEditInsert(data, firstIndex, kind, otherProject, pasted)) {
     return 0;
   }
@@ -373,7 +362,7 @@ bool CParameterMid::EditReplace(CZelData& data, unsigned int firstIndex, CParame
   if (!IsKnownKind(kind)) {
     return false;
   }
-  const CParameterArray& pasted = ClipboardArray(Domain().GetClipboard(), kind);
+  const CParameterArray& pasted = Domain().GetClipboard().GetArray(kind);
   if (!ConfirmEditReplace(data, firstIndex, kind, otherProject, pasted)) {
     return false;
   }

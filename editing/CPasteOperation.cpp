@@ -11,17 +11,6 @@ namespace Bris {
 
 namespace {
 
-const CParameterArray& ClipboardArrayOf(CClipboard& clipboard, CParameter::EDataType kind) {
-  switch (kind) {
-  case CParameter::kPatch:
-    return clipboard.mPatches;
-  case CParameter::kTone:
-    return clipboard.mTones;
-  default:
-    return clipboard.mWaves;
-  }
-}
-
 CPasteOperation::ESituation SituationOf(bool otherProject, const CClipboard& clipboard) {
   if (otherProject) {
     return CPasteOperation::ESituation::kFromOtherProject;
@@ -35,7 +24,7 @@ CPasteOperation::ESituation SituationOf(bool otherProject, const CClipboard& cli
 CPasteOperation::CPasteOperation(CParameterMid& mid, CZelData& data, CParameter::EDataType kind,
                                  unsigned int firstIndex, bool otherProject)
     : mMid(mid), mData(data), mClipboard(Domain().GetClipboard()),
-      mPasted(ClipboardArrayOf(mClipboard, kind)), mKind(kind), mFirstIndex(firstIndex),
+      mPasted(mClipboard.GetArray(kind)), mKind(kind), mFirstIndex(firstIndex),
       mCount(static_cast<unsigned int>(mPasted.size())),
       mSlotCount(CZelData::GetParameterSize(kind)),
       mSituation(SituationOf(otherProject, mClipboard)) {}
