@@ -18,10 +18,7 @@ void CPatchPaste::Insert() {
   std::optional<CCarriedRecords> tones;
   std::optional<CCarriedRecords> waves;
   if (IsFromOtherProject()) {
-    tones.emplace(mData, CParameter::kTone, mClipboard.mTones);
-    waves.emplace(mData, CParameter::kWave, mClipboard.mWaves);
-    tones->ClearStaleReferences(mMid);
-    waves->ClearStaleReferences(mMid);
+    ChooseCarriedSlots(tones, waves);
     // The clipboard patches still name the tones by their numbers in the source project.
     for (std::size_t i = 0; i < mClipboard.mPatches.size(); ++i) {
       tones->RepointToneNumbers(*mClipboard.mPatches.Get(i));
@@ -51,10 +48,7 @@ void CPatchPaste::Replace() {
   std::optional<CCarriedRecords> tones;
   std::optional<CCarriedRecords> waves;
   if (IsFromOtherProject()) {
-    tones.emplace(mData, CParameter::kTone, mClipboard.mTones);
-    waves.emplace(mData, CParameter::kWave, mClipboard.mWaves);
-    tones->ClearStaleReferences(mMid);
-    waves->ClearStaleReferences(mMid);
+    ChooseCarriedSlots(tones, waves);
   }
 
   OverwriteRangeWithClones();
@@ -71,6 +65,14 @@ void CPatchPaste::Replace() {
     LinkPlacedTonesToWaves(*tones, *waves);
   }
   AddPastedPatchesToTheirTones();
+}
+
+void CPatchPaste::ChooseCarriedSlots(std::optional<CCarriedRecords>& tones,
+                                     std::optional<CCarriedRecords>& waves) {
+  tones.emplace(mData, CParameter::kTone, mClipboard.mTones);
+  waves.emplace(mData, CParameter::kWave, mClipboard.mWaves);
+  tones->ClearStaleReferences(mMid);
+  waves->ClearStaleReferences(mMid);
 }
 
 void CPatchPaste::LinkPlacedTonesToWaves(const CCarriedRecords& tones,

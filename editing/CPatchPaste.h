@@ -2,6 +2,8 @@
 
 #include "editing/CPasteOperation.h"
 
+#include <optional>
+
 namespace Bris {
 
 class CCarriedRecords;
@@ -17,6 +19,10 @@ public:
   void Replace() override;
 
 private:
+  // The blank slots the carried tones and waves will take, cleared of whatever still refers to
+  // them.
+  void ChooseCarriedSlots(std::optional<CCarriedRecords>& tones,
+                          std::optional<CCarriedRecords>& waves);
   // Links the placed carried tones to the placed carried waves, and the waves back to them.
   void LinkPlacedTonesToWaves(const CCarriedRecords& tones, const CCarriedRecords& waves);
   void AddPastedPatchesToTheirTones();
