@@ -1139,16 +1139,18 @@ void CBaseTableView::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void CBaseTableView::changeEvent(QEvent* event) {
-  CTableViewEx::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange) {
-    if (isActiveWindow()) {
-      HandleActivate();
-    } else {
-      HandleDeactivate();
-    }
+bool CBaseTableView::event(QEvent* event) {
+  const bool handled = CTableViewEx::event(event);
+  // Qt sends ActivationChange to the window alone; its child widgets hear WindowActivate and
+  // WindowDeactivate. The cells are repainted so that the arrows dim with the window.
+  if (event->type() == QEvent::WindowActivate) {
+    HandleActivate();
+    viewport()->update();
+  } else if (event->type() == QEvent::WindowDeactivate) {
+    HandleDeactivate();
     viewport()->update();
   }
+  return handled;
 }
 
 void CBaseTableView::focusInEvent(QFocusEvent* event) {

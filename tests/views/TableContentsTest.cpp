@@ -2,7 +2,9 @@
 
 #include "domain/CZelData.h"
 
+#include <QEvent>
 #include <QImage>
+#include <QPalette>
 
 namespace BrisTest {
 namespace {
@@ -145,6 +147,33 @@ TEST_F(ListsTest, Painting_AsksTextsOfVisibleCellsOnly) {
   (void)table.grab();
   EXPECT_GE(table.mMinRow, 896 - visibleRows);
   EXPECT_LE(table.mCalls, visibleRows * table.GetColCount());
+}
+
+TEST_F(ListsTest, WindowActivationChange_RepaintsTheCellsSoTheArrowsFollowIt) {
+  // GIVEN a shown tone list, painted, whose palette is the same active and inactive (so only
+  // the list itself can ask for the repaint)
+  CColumnHeader header;
+  CCountingToneTable table;
+  table.Initialize(mDoc.get(), &header);
+  QPalette palette = table.palette();
+  for (int role = 0; role < QPalette::NColorRoles; ++role) {
+    const auto colorRole = static_cast<QPalette::ColorRole>(role);
+    palette.setBrush(QPalette::Inactive, colorRole, palette.brush(QPalette::Active, colorRole));
+  }
+  table.setPalette(palette);
+  table.resize(400, 200);
+  table.show();
+  ASSERT_TRUE(WaitUntil([&table] { return table.mCalls > 0; }));
+  QCoreApplication::processEvents();
+
+  // WHEN its window is deactivated, then activated, as the window's child widgets hear it
+  for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+    table.mCalls = 0;
+    QEvent change(type);
+    QCoreApplication::sendEvent(&table, &change);
+    // THEN the cells are painted again
+    EXPECT_TRUE(WaitUntil([&table] { return table.mCalls > 0; })) << "event " << type;
+  }
 }
 
 // The colour of a viewport pixel after a full repaint.
