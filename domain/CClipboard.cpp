@@ -1,5 +1,7 @@
 #include "domain/CClipboard.h"
 
+#include "domain/ArrayOrWaves.h"
+
 namespace Bris {
 
 void CClipboard::Clear() {
@@ -9,14 +11,7 @@ void CClipboard::Clear() {
 }
 
 CParameterArray& CClipboard::GetArray(CParameter::EDataType kind) {
-  switch (kind) {
-  case CParameter::kPatch:
-    return mPatches;
-  case CParameter::kTone:
-    return mTones;
-  default:
-    return mWaves;
-  }
+  return ArrayOrWaves<CParameterArray>(kind, mPatches, mTones, mWaves);
 }
 
 } // namespace Bris

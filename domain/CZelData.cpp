@@ -1,5 +1,6 @@
 #include "domain/CZelData.h"
 
+#include "domain/ArrayOrWaves.h"
 #include "domain/CDomain.h"
 
 #include <algorithm>
@@ -174,14 +175,7 @@ const std::vector<std::string>* CZelData::GetOriginalNames(CParameter::EDataType
 }
 
 const CParameterArray& CZelData::ArrayOrWaves(CParameter::EDataType kind) const {
-  switch (kind) {
-  case CParameter::kPatch:
-    return mPatches;
-  case CParameter::kTone:
-    return mTones;
-  default:
-    return mWaves;
-  }
+  return Bris::ArrayOrWaves<const CParameterArray>(kind, mPatches, mTones, mWaves);
 }
 
 } // namespace Bris
