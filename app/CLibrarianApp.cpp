@@ -142,20 +142,6 @@ std::string ReadLongString(const char* name) {
   }
 }
 
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') {
-    path.pop_back();
-  }
-  return path;
-}
-
-bool IsSameFolder(const std::string& a, const std::string& b) {
-  std::error_code error;
-  const fs::path first = fs::weakly_canonical(WithoutTrailingSlash(a), error);
-  const fs::path second = fs::weakly_canonical(WithoutTrailingSlash(b), error);
-  return !first.empty() && first == second;
-}
-
 } // namespace
 
 CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuItems, this)) {
@@ -629,7 +615,7 @@ std::vector<CDocument*> CLibrarianApp::GetDocuments() const {
 CDocument* CLibrarianApp::FindDocumentOfFolder(const std::string& folderPath) const {
   for (const std::unique_ptr<CDocument>& document : mDocuments) {
     const std::string folder = document->GetFolderPath();
-    if (!folder.empty() && IsSameFolder(folder, folderPath)) {
+    if (!folder.empty() && Ux::IsSameFolder(folder, folderPath)) {
       return document.get();
     }
   }
@@ -778,7 +764,7 @@ void CLibrarianApp::SavePreference() {
 }
 
 void CLibrarianApp::SavePrefLastProject(const std::string& folderPath) {
-  const fs::path folder(WithoutTrailingSlash(folderPath));
+  const fs::path folder(Ux::WithoutTrailingSlash(folderPath));
   const std::string parent = folder.parent_path().string();
   struct stat info = {};
   const bool known = ::stat(parent.c_str(), &info) == 0;
@@ -831,7 +817,7 @@ std::string CLibrarianApp::CreateTempFolder() {
 }
 
 int CLibrarianApp::KeepWorkFiles(const std::string& folderPath) {
-  const std::string folder = WithoutTrailingSlash(folderPath);
+  const std::string folder = Ux::WithoutTrailingSlash(folderPath);
   const std::string kept =
       folder + "/Kept " +
       QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss").toStdString();
@@ -862,7 +848,8 @@ int CLibrarianApp::DeleteWorkFiles(const std::string& folderPath) {
   try {
     for (const char* const* extensions :
          {Bris::FileExt_Patch, Bris::FileExt_Tone, Bris::FileExt_Wave}) {
-      deleted += UFileUtils::DeleteSubFiles(WithoutTrailingSlash(folderPath), extensions, false);
+      deleted +=
+          UFileUtils::DeleteSubFiles(Ux::WithoutTrailingSlash(folderPath), extensions, false);
     }
   } catch (const fs::filesystem_error&) {
     // A work folder that cannot be listed has nothing this run could clean up.

@@ -1,6 +1,7 @@
 #include "app/CLibrarianDoc.h"
 
 #include "LibMac/Utility/UFileUtils.h"
+#include "LibMac/Utility/Ux.h"
 #include "Zel/Generic/CErrorOut.h"
 #include "Zel/Generic/CStringTable.h"
 #include "app/CLibrarianApp.h"
@@ -9,6 +10,7 @@
 #include "app/DialogText.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
+#include "framework/StWatchCursor.h"
 #include "store/FileExt.h"
 
 #include <QApplication>
@@ -27,22 +29,6 @@ constexpr int kErrorSave = 2;
 constexpr int kQuestionDeleteFiles = 7;
 constexpr const char* kSubFolderNames[3] = {"Patch", "Tone", "Wave"};
 
-// The watch cursor for the lifetime of the object.
-class StWatchCursor {
-public:
-  StWatchCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-  ~StWatchCursor() { QApplication::restoreOverrideCursor(); }
-  StWatchCursor(const StWatchCursor&) = delete;
-  StWatchCursor& operator=(const StWatchCursor&) = delete;
-};
-
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') {
-    path.pop_back();
-  }
-  return path;
-}
-
 bool IsDirectory(const std::string& path) {
   std::error_code error;
   return fs::is_directory(path, error);
@@ -51,13 +37,6 @@ bool IsDirectory(const std::string& path) {
 bool Exists(const std::string& path) {
   std::error_code error;
   return fs::exists(fs::symlink_status(path, error));
-}
-
-bool IsSameFolder(const std::string& a, const std::string& b) {
-  std::error_code error;
-  const fs::path first = fs::weakly_canonical(WithoutTrailingSlash(a), error);
-  const fs::path second = fs::weakly_canonical(WithoutTrailingSlash(b), error);
-  return !first.empty() && first == second;
 }
 
 const char* const* ExtensionsOf(int kind) {
@@ -264,7 +243,7 @@ std::string CLibrarianDoc::GetTotalWaveSize() const {
 // --- Opening
 
 bool CLibrarianDoc::IsValidProject(const std::string& folderPath) {
-  const std::string folder = WithoutTrailingSlash(folderPath);
+  const std::string folder = Ux::WithoutTrailingSlash(folderPath);
   if (!IsDirectory(folder)) {
     return false;
   }
@@ -283,7 +262,7 @@ bool CLibrarianDoc::OpenProject(const std::string& folderPath) {
   StWatchCursor watch;
   bool opened = false;
   try {
-    const std::string folder = WithoutTrailingSlash(folderPath);
+    const std::string folder = Ux::WithoutTrailingSlash(folderPath);
     const std::string patchFolder = folder + "/Patch";
     const std::string toneFolder = folder + "/Tone";
     const std::string waveFolder = folder + "/Wave";
@@ -362,12 +341,12 @@ bool CLibrarianDoc::AskSaveAs() {
                                 mWindow.get())) {
     return false;
   }
-  chosen = WithoutTrailingSlash(chosen);
+  chosen = Ux::WithoutTrailingSlash(chosen);
   if (!mFolderPath.empty() && !IsValidProject(mFolderPath)) {
     CErrorOut::ErrorAlert(kErrorSave);
     return false;
   }
-  if (!mFolderPath.empty() && IsSameFolder(chosen, mFolderPath)) {
+  if (!mFolderPath.empty() && Ux::IsSameFolder(chosen, mFolderPath)) {
     mSaveAs = false;
     return SaveProject();
   }
@@ -382,7 +361,7 @@ bool CLibrarianDoc::AskSaveAs() {
 }
 
 bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
-  const std::string target = WithoutTrailingSlash(targetPath);
+  const std::string target = Ux::WithoutTrailingSlash(targetPath);
   if (!mStore->IsWritePossible()) {
     CErrorOut::ErrorAlert(kErrorSave);
     std::error_code error;

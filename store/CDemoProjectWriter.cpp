@@ -1,6 +1,7 @@
 #include "store/CDemoProjectWriter.h"
 
 #include "LibMac/Utility/UFileUtils.h"
+#include "LibMac/Utility/Ux.h"
 #include "domain/CZelData.h"
 #include "formats/CSvdFileBuilder.h"
 #include "store/CNewProjectWriter.h"
@@ -182,17 +183,10 @@ bool WriteAll(const CNewProjectWriter& writer, CZelData& data, std::string& erro
   return true;
 }
 
-std::string WithoutTrailingSlashes(std::string path) {
-  while (path.size() > 1 && path.back() == '/') {
-    path.pop_back();
-  }
-  return path;
-}
-
 } // namespace
 
 bool CDemoProjectWriter::Write(const std::string& projectFolder, std::string& error) {
-  const std::string folder = WithoutTrailingSlashes(projectFolder);
+  const std::string folder = Ux::WithoutTrailingSlash(projectFolder);
   const std::string folderName = fs::path(folder).filename().string();
   if (!UFileUtils::CheckFileExtension(folderName, FileExt_Project) ||
       folderName.size() <= std::string(FileExt_Project).size()) {

@@ -36,13 +36,6 @@ std::string XdgFolder(const char* variable, const char* fallback) {
   return home.empty() ? std::string() : home + fallback;
 }
 
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && path.back() == '/') {
-    path.pop_back();
-  }
-  return path;
-}
-
 } // namespace
 
 namespace Ux {
@@ -83,6 +76,22 @@ std::string GetSpecialFolderName(EFolderType folderType) {
   std::error_code error;
   fs::create_directories(folder, error);
   return fs::is_directory(folder, error) ? folder : std::string();
+}
+
+std::string WithoutTrailingSlash(std::string path) {
+  while (path.size() > 1 && path.back() == '/') {
+    path.pop_back();
+  }
+  return path;
+}
+
+bool IsSameFolder(const std::string& a, const std::string& b) {
+  std::error_code error;
+  const std::filesystem::path first =
+      std::filesystem::weakly_canonical(WithoutTrailingSlash(a), error);
+  const std::filesystem::path second =
+      std::filesystem::weakly_canonical(WithoutTrailingSlash(b), error);
+  return !first.empty() && first == second;
 }
 
 } // namespace Ux

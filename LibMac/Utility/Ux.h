@@ -25,4 +25,10 @@ std::string FSRefGetPath(const std::string& ref);
 // folder cannot be found or created.
 std::string GetSpecialFolderName(EFolderType folderType);
 
+// path without its trailing "/" characters; the root "/" stays as it is.
+std::string WithoutTrailingSlash(std::string path);
+// True when a and b name the same existing or creatable folder once links, "." and ".." are
+// resolved; trailing "/" characters do not matter. False when either cannot be resolved.
+bool IsSameFolder(const std::string& a, const std::string& b);
+
 } // namespace Ux
