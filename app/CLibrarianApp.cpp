@@ -170,7 +170,7 @@ CLibrarianApp::~CLibrarianApp() {
   }
   if (!mWorkFolderPath.empty()) {
     // After a save that stopped part-way a sheltered copy may be the only copy of a sound left.
-    if (Bris::CZelFileDocument::sWriteStoppedPartWay) {
+    if (Bris::Domain().IsWriteStoppedPartWay()) {
       KeepWorkFiles(mWorkFolderPath);
     } else {
       DeleteWorkFiles(mWorkFolderPath);

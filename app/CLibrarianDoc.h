@@ -2,6 +2,7 @@
 
 #include "framework/CDocument.h"
 #include "store/CBriselDocument.h"
+#include "store/CProjectSession.h"
 
 #include <QString>
 
@@ -14,9 +15,10 @@ namespace Bris {
 class CZelData;
 }
 
-// One open project: the project store with its data set, the project window that shows it, the
-// project folder once there is one, and the modified state. Opening, saving and saving under a
-// new folder are built on the store; every failure reaches the user as an error alert here.
+// One open project on the screen: the project session (store, data set, folder and modified
+// state) and the project window that shows it. Opening, saving and saving under a new folder are
+// the session's; this document asks the user's questions, shows the watch cursor and turns every
+// failure into its error alert.
 class CLibrarianDoc : public CDocument {
 public:
   // A new, never saved project ("Untitled", "Untitled 1", ...), its window shown.
@@ -26,7 +28,8 @@ public:
   CLibrarianDoc(const std::string& folderPath, CCommander* superCommander);
   ~CLibrarianDoc() override;
 
-  Bris::CBriselDocument& GetStore() { return *mStore; }
+  Bris::CBriselDocument& GetStore() { return mSession->GetDocument(); }
+  Bris::CProjectSession& GetSession() { return *mSession; }
   Bris::CZelData& GetZelData();
   CProjectWindow* GetProjectWindow() const { return mWindow.get(); }
 
@@ -35,7 +38,7 @@ public:
   // Refreshes the title, then answers the modified flag.
   bool IsModified() override;
   QString GetDescriptor() const override;
-  std::string GetFolderPath() const override { return mFolderPath; }
+  std::string GetFolderPath() const override { return mSession->GetFolderPath(); }
   bool DoSave() override;
   bool UsesData(const Bris::CZelData* data) const override;
   void HandleUndoApplied() override;
@@ -52,8 +55,7 @@ public:
   // True when folderPath is a folder holding "Patch", "Tone" and "Wave".
   static bool IsValidProject(const std::string& folderPath);
 
-  // Writes the project into its folder (or, with the save-as flag set, into the new folder the
-  // data set names). False after error alert 2.
+  // Writes the project into its folder. False after error alert 2.
   bool SaveProject();
   // Asks for a project folder with the save form of the project chooser and saves there. False
   // when the user cancelled or the save failed.
@@ -74,25 +76,16 @@ public:
 
 private:
   void CreateWindow();
-  void RegisterWithDomain();
   void NameNewProject();
-  // Makes or empties the subfolder name of parentPath. askFirst: question 7 is asked (once, then
-  // cleared) before files of an existing subfolder are deleted. created is set when the
-  // subfolder had to be made.
-  bool CreateProjectSubFolder(const std::string& parentPath, const std::string& name,
-                              const char* const* extensions, bool& askFirst, bool& created);
-  // True when every system file of the project's folder has arrived in targetWithSlash.
-  bool AreSystemFilesCopied(const std::string& targetWithSlash) const;
-  void RemoveCreatedSubFolders(const std::string& targetPath, const bool created[3]);
+  // What the user sees after a save: error alert 2 for a failure, the title and lists refreshed.
+  bool ShowSaveResult(Bris::CProjectSession::ESaveResult result, bool wasModified);
+  void UpdateCommandStatus();
   QString BaseTitle() const;
 
   static inline int sNewCount = 0;
 
-  std::unique_ptr<Bris::CBriselDocument> mStore;
+  std::unique_ptr<Bris::CProjectSession> mSession;
   std::unique_ptr<CProjectWindow> mWindow;
-  std::string mFolderPath; // the project folder, empty for a new project
-  QString mTitle;          // the title without the modified mark
-  bool mModified = false;
+  QString mTitle; // the title without the modified mark
   bool mSpecified = false;
-  bool mSaveAs = false;
 };

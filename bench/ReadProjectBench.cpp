@@ -2,7 +2,9 @@
 // ReadDocument, against a baseline that only opens the same files with plain streams, reads the
 // bytes the reader needs (170 per patch, 1510 per tone, none per wave) and reads the memo files
 // line by line. Both start from the same folder listings, made once outside the timing.
+// BM_OpenSession opens the same folder as the application does (checks and listings included).
 #include "store/CBriselDocument.h"
+#include "store/CProjectSession.h"
 #include "support/FullProjectFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -26,6 +28,18 @@ void BM_ReadDocument(benchmark::State& state) {
       break;
     }
     benchmark::DoNotOptimize(document.GetZelData().mWaves.size());
+  }
+}
+
+void BM_OpenSession(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  for (auto _ : state) {
+    Bris::CProjectSession session;
+    if (!session.Open(project.path)) {
+      state.SkipWithError("the full project did not open");
+      break;
+    }
+    benchmark::DoNotOptimize(session.GetZelData().mWaves.size());
   }
 }
 
@@ -61,6 +75,7 @@ void BM_PlainStreamBaseline(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ReadDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenSession)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainStreamBaseline)->Unit(benchmark::kMillisecond);
 
 } // namespace

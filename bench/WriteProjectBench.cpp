@@ -1,13 +1,14 @@
 // Writing a full project (512 patches, 896 tones, 999 waves holding 66,933,000 bytes of real wave
 // data, three memo files, five system files):
-//   BM_UnchangedSave  the save of a project in which nothing changed (the readability check and
-//                     the write), which only rewrites reference blocks in place;
-//   BM_SaveAs         Save As into a fresh folder (the system files, the readability check and the
-//                     write), against
+//   BM_UnchangedSave  the session's save of a project in which nothing changed (the folder and
+//                     readability checks and the write), which only rewrites reference blocks in
+//                     place;
+//   BM_SaveAs         the session's Save As into a fresh folder (its subfolders emptied, the
+//                     system files, the readability check and the write), against
 //   BM_CopyFolderCpR  "cp -r" of the same project folder.
 // Creating and removing the target folders is kept out of the timing.
 #include "domain/CDomain.h"
-#include "store/CBriselDocument.h"
+#include "store/CProjectSession.h"
 #include "support/FullProjectFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -70,14 +71,14 @@ std::string MakeTargetFolder(const SFullProject& project) {
 void BM_UnchangedSave(benchmark::State& state) {
   const SFullProject& project = FullProject();
   Bris::Domain().SetWorkFolderPath(project.folder / "work/");
-  Bris::CBriselDocument document;
-  BrisTest::RegisteredDocument registered(document);
-  if (!BrisTest::OpenProject(document, project.path)) {
+  Bris::CProjectSession session;
+  if (!session.Open(project.path)) {
     state.SkipWithError("the full project did not open");
     return;
   }
   for (auto _ : state) {
-    if (!document.IsWritePossible() || !document.WriteDocument(false)) {
+    session.SetModified(true); // as after an edit: the store counts it among the modified
+    if (session.Save() != Bris::CProjectSession::ESaveResult::kSaved) {
       state.SkipWithError("the save failed");
       break;
     }
@@ -90,16 +91,15 @@ void BM_SaveAs(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     const std::string target = MakeTargetFolder(project);
-    auto document = std::make_unique<Bris::CBriselDocument>();
-    const bool opened = BrisTest::OpenProject(*document, project.path);
+    auto session = std::make_unique<Bris::CProjectSession>();
+    const bool opened = session->Open(project.path).IsOpened();
     state.ResumeTiming();
 
-    document->CopySystemFile(target);
-    const bool saved = opened && document->GetZelData().SetProjectName(target) &&
-                       document->IsWritePossible() && document->WriteDocument(true);
+    const bool saved =
+        opened && session->SaveAs(target) == Bris::CProjectSession::ESaveResult::kSaved;
 
     state.PauseTiming();
-    document.reset();
+    session.reset();
     fs::remove_all(target);
     state.ResumeTiming();
     if (!saved) {

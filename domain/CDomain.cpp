@@ -57,6 +57,26 @@ CDomain::~CDomain() {
   Initialize();
 }
 
+void CDomain::Reset() {
+  Initialize();
+  mClipboard.Clear();
+  mClipboard.mInsertMode = 0;
+  mClipboard.mCopy = 0;
+  ClearUndoDoc();
+  for (auto& slot : mUndoSlots) {
+    slot.patches.Resize(0);
+    slot.tones.Resize(0);
+    slot.waves.Resize(0);
+  }
+  mPathDelimiter.assign(1, '/');
+  mWorkFolderPath.clear();
+  std::fill(std::begin(mCleanOptions), std::end(mCleanOptions), 0);
+  mLatestErrorCode = 0;
+  mOpenDocuments.clear();
+  mTempIndex = 0;
+  mWriteStoppedPartWay = false;
+}
+
 // --- Output channels
 
 CZelTextOut* CDomain::GetTextOut(ETextOutId id) const {

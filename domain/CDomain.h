@@ -64,6 +64,13 @@ public:
   CDomain(const CDomain&) = delete;
   CDomain& operator=(const CDomain&) = delete;
 
+  // Back to the state of a new context in the same process, for tests and tools that run one
+  // scenario after another: channels emptied (their objects deleted), clipboard and undo buffer
+  // empty, path delimiter "/", no work folder, clean options 0, no open projects registered,
+  // temporary numbering from 0 and no write stopped part-way. Call it with no project open; since
+  // the numbering restarts, give the context a fresh work folder before anything is sheltered.
+  void Reset();
+
   // The singleton when it has been created and not yet destroyed, else null. Lets objects that
   // may outlive it (data sets destroyed at exit) reach it without creating it again.
   static CDomain* GetExisting();
@@ -93,6 +100,17 @@ public:
   void SetPathDelimiter(const std::string& delimiter) { mPathDelimiter = delimiter; }
   const std::string& GetWorkFolderPath() const { return mWorkFolderPath; }
   void SetWorkFolderPath(const std::string& path) { mWorkFolderPath = path; }
+
+  // --- Process-wide file state of the store.
+  // Numbers the temporary copies (imports, shelters) of the run: returns the next number and
+  // moves on. Only Reset() starts again from 0.
+  int TakeTempIndex() { return mTempIndex++; }
+  // The number TakeTempIndex() gives next.
+  int GetTempIndex() const { return mTempIndex; }
+  // Set for the rest of the run once a write stopped after it had begun changing files: the work
+  // folder may then hold the only copy of a slot's old file, so it must not be emptied at exit.
+  void SetWriteStoppedPartWay() { mWriteStoppedPartWay = true; }
+  bool IsWriteStoppedPartWay() const { return mWriteStoppedPartWay; }
 
   // --- Clean options (ECleanOption; non-zero = set). Other indexes read 0 and are not stored.
   int GetCleanOption(int i) const;
@@ -160,6 +178,8 @@ private:
   CZelTextOut* mTextOuts[kTextOutCount] = {};
   long mLatestErrorCode = 0;
   std::vector<SOpenDocument> mOpenDocuments;
+  int mTempIndex = 0;
+  bool mWriteStoppedPartWay = false;
 };
 
 // The one domain context, created on first use and destroyed at program exit.

@@ -33,13 +33,22 @@ bool CPatchSvdManager::WriteTone(const CPatch* patch, unsigned char* buffer) con
   return complete;
 }
 
-bool CPatchSvdManager::ReadPatchFile(std::istream& file, CPatch& patch) const {
+bool CPatchSvdManager::ReadPatchFile(std::istream& file, CPatch& patch,
+                                     ESvdReadFailure* failure) const {
+  ESvdReadFailure ignored;
+  ESvdReadFailure& reason = failure != nullptr ? *failure : ignored;
+  reason = ESvdReadFailure::kNone;
   std::array<unsigned char, Layout::kPatchMinimumSize> head;
   file.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
   if (file.gcount() != static_cast<std::streamsize>(head.size())) {
+    // A stream that broke mid-read is unreadable, not short; the caller tells them apart.
+    if (!file.bad()) {
+      reason = ESvdReadFailure::kTooShort;
+    }
     return false;
   }
   if (!std::equal(head.begin(), head.begin() + Layout::kSignatureSize, Layout::kPatchSignature)) {
+    reason = ESvdReadFailure::kWrongSignature;
     return false;
   }
   ReadTone(head.data() + Layout::kPatchToneBlocksOffset, &patch);

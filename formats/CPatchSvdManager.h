@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/CPatch.h"
+#include "formats/ESvdReadFailure.h"
 
 #include <iosfwd>
 
@@ -22,7 +23,9 @@ public:
   // Reads the first bytes of a patch file: false when fewer than the bytes a reader needs are
   // there or the signature is not a patch file's. The conversion's own result is not part of it:
   // values that do not fit are repaired, never reported.
-  bool ReadPatchFile(std::istream& file, CPatch& patch) const;
+  // failure, when given, says why a head was refused (kNone after success or a failed stream
+  // that is neither).
+  bool ReadPatchFile(std::istream& file, CPatch& patch, ESvdReadFailure* failure = nullptr) const;
   // Rewrites the tone blocks of an existing patch file in place; every other byte stays. True
   // when the stream reports no error.
   bool WritePatchFile(std::iostream& file, const CPatch& patch) const;

@@ -33,13 +33,22 @@ bool CToneSvdManager::WriteOscR1(const CTone* tone, unsigned char* buffer) const
   return complete;
 }
 
-bool CToneSvdManager::ReadToneFile(std::istream& file, CTone& tone) const {
+bool CToneSvdManager::ReadToneFile(std::istream& file, CTone& tone,
+                                   ESvdReadFailure* failure) const {
+  ESvdReadFailure ignored;
+  ESvdReadFailure& reason = failure != nullptr ? *failure : ignored;
+  reason = ESvdReadFailure::kNone;
   std::array<unsigned char, Layout::kToneMinimumSize> head;
   file.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
   if (file.gcount() != static_cast<std::streamsize>(head.size())) {
+    // A stream that broke mid-read is unreadable, not short; the caller tells them apart.
+    if (!file.bad()) {
+      reason = ESvdReadFailure::kTooShort;
+    }
     return false;
   }
   if (!std::equal(head.begin(), head.begin() + Layout::kSignatureSize, Layout::kToneSignature)) {
+    reason = ESvdReadFailure::kWrongSignature;
     return false;
   }
   ReadOscR1(head.data() + Layout::kToneOscBlocksOffset, &tone);

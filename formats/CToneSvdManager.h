@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/CTone.h"
+#include "formats/ESvdReadFailure.h"
 
 #include <iosfwd>
 
@@ -20,7 +21,9 @@ public:
 
   // Reads the first bytes of a tone file: false when fewer than the bytes a reader needs are
   // there or the signature is not a tone file's.
-  bool ReadToneFile(std::istream& file, CTone& tone) const;
+  // failure, when given, says why a head was refused (kNone after success or a failed stream
+  // that is neither).
+  bool ReadToneFile(std::istream& file, CTone& tone, ESvdReadFailure* failure = nullptr) const;
   // Rewrites the oscillator blocks of an existing tone file in place; every other byte stays.
   bool WriteToneFile(std::iostream& file, const CTone& tone) const;
 };

@@ -11,7 +11,7 @@ namespace Bris {
 CFileShelter::CFileShelter(CZelFileDocument& document) : mDocument(document) {}
 
 std::string CFileShelter::MakeShelterPath(const std::string& oldPath) {
-  const int index = CZelFileDocument::sTempIndex++;
+  const int index = Domain().TakeTempIndex();
   std::string workFolder = Domain().GetWorkFolderPath();
   if (workFolder.empty()) {
     return std::string();

@@ -24,9 +24,10 @@ public:
 
   explicit CFileShelter(CZelFileDocument& document);
 
-  // The next shelter path for oldPath: work folder + index string of sTempIndex + the record
-  // name and extension of oldPath. Takes one sTempIndex value on every call. Empty when the
-  // domain has no work folder, so that nothing is ever sheltered into the current directory.
+  // The next shelter path for oldPath: work folder + index string of the next temporary number +
+  // the record name and extension of oldPath. Takes one number (CDomain::TakeTempIndex) on every
+  // call. Empty when the domain has no work folder, so that nothing is ever sheltered into the
+  // current directory.
   static std::string MakeShelterPath(const std::string& oldPath);
 
   // Redirects every record of kind in dataSets that names oldPath to shelterPath, then copies

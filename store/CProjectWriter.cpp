@@ -63,7 +63,7 @@ bool CProjectWriter::WriteDocument(bool saveAs) {
   for (auto kind : kKinds) {
     if (!WriteFiles(kind, saveAs)) {
       written = false;
-      CZelFileDocument::sWriteStoppedPartWay = true;
+      Domain().SetWriteStoppedPartWay();
       break;
     }
   }

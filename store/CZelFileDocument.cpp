@@ -11,6 +11,7 @@
 #include "store/CFileShelter.h"
 #include "store/CProjectCleaner.h"
 #include "store/CProjectWriter.h"
+#include "store/CSlotFileReader.h"
 #include "store/RecordFilePaths.h"
 #include "store/SlotFileNames.h"
 
@@ -58,27 +59,6 @@ bool CanOpenForUpdate(const std::string& systemPath) {
   return file.is_open();
 }
 
-// Reads one data file into record with the reader; false when it cannot be opened, read or
-// closed, or is not a file of the reader's kind. file is one stream used for every file of a
-// list: setting up a stream costs more than reading the few bytes a reader needs. It is left
-// closed.
-template <class TRecord, class TReader>
-bool ReadDataFile(std::ifstream& file, const std::string& systemPath, TRecord& record,
-                  const TReader& reader, bool (TReader::*read)(std::istream&, TRecord&) const) {
-  file.open(systemPath, std::ios::binary); // clears the state of the previous file on success
-  const bool wasRead = file && (reader.*read)(file, record);
-  file.close();
-  return wasRead && !file.fail();
-}
-
-// True when the file opens for reading; it is closed again. file as for ReadDataFile.
-bool CanOpenForReading(std::ifstream& file, const std::string& systemPath) {
-  file.open(systemPath, std::ios::binary);
-  const bool opened = file.is_open();
-  file.close();
-  return opened;
-}
-
 // The records an array held, taken out of it before a reader refills it. The reader reuses them
 // instead of deleting every slot's record and allocating it again (a tone alone owns sixteen
 // oscillator blocks); the records it does not reuse are deleted with the list.
@@ -109,9 +89,6 @@ std::unique_ptr<TRecord> NewRecord(std::vector<std::unique_ptr<CParameter>>& old
 }
 
 } // namespace
-
-int CZelFileDocument::sTempIndex = 0;
-bool CZelFileDocument::sWriteStoppedPartWay = false;
 
 CZelFileDocument::CZelFileDocument() = default;
 
@@ -183,7 +160,10 @@ bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string desti
 bool CZelFileDocument::ReadDocument(std::string projectPath, std::list<std::string> patchFiles,
                                     std::list<std::string> toneFiles,
                                     std::list<std::string> waveFiles) {
+  mReadResult = SOpenResult();
   if (!mData.SetProjectName(projectPath)) {
+    mReadResult.failure = EOpenFailure::kRefusedProjectPath;
+    mReadResult.path = projectPath;
     return false;
   }
   SetOriginalNames(std::move(patchFiles), CParameter::kPatch);
@@ -194,16 +174,15 @@ bool CZelFileDocument::ReadDocument(std::string projectPath, std::list<std::stri
 }
 
 bool CZelFileDocument::ReadPatch() {
+  mReadResult = SOpenResult();
   auto oldRecords = TakeRecords(mData.mPatches);
   mData.DeletePatchArray();
-  const CPatchSvdManager reader;
-  std::ifstream file;
+  CSlotFileReader reader(mReadResult);
   for (const auto& path : mData.mPatchOriginalNames) {
     auto patch = NewRecord<CPatch>(oldRecords, mData.mPatches.size());
     patch->SetFilePath(path);
     patch->SetFinalName(path, true);
-    if (!path.empty() &&
-        !ReadDataFile(file, SystemPath(path), *patch, reader, &CPatchSvdManager::ReadPatchFile)) {
+    if (!path.empty() && !reader.ReadPatch(path, *patch)) {
       return false;
     }
     mData.mPatches.mParameters.push_back(patch.release());
@@ -213,16 +192,15 @@ bool CZelFileDocument::ReadPatch() {
 }
 
 bool CZelFileDocument::ReadTone() {
+  mReadResult = SOpenResult();
   auto oldRecords = TakeRecords(mData.mTones);
   mData.DeleteToneArray();
-  const CToneSvdManager reader;
-  std::ifstream file;
+  CSlotFileReader reader(mReadResult);
   for (const auto& path : mData.mToneOriginalNames) {
     auto tone = NewRecord<CTone>(oldRecords, mData.mTones.size());
     tone->SetFilePath(path);
     tone->SetFinalName(path, true);
-    if (!path.empty() &&
-        !ReadDataFile(file, SystemPath(path), *tone, reader, &CToneSvdManager::ReadToneFile)) {
+    if (!path.empty() && !reader.ReadTone(path, *tone)) {
       return false;
     }
     mData.mTones.mParameters.push_back(tone.release());
@@ -233,12 +211,13 @@ bool CZelFileDocument::ReadTone() {
 }
 
 bool CZelFileDocument::ReadWave() {
+  mReadResult = SOpenResult();
   auto oldRecords = TakeRecords(mData.mWaves);
   mData.DeleteWaveArray();
-  std::ifstream file;
+  CSlotFileReader reader(mReadResult);
   for (const auto& path : mData.mWaveOriginalNames) {
     // Nothing is read from a wave file; it only has to open.
-    if (!path.empty() && !CanOpenForReading(file, SystemPath(path))) {
+    if (!path.empty() && !reader.CanOpen(path)) {
       return false;
     }
     auto wave = NewRecord<CWave>(oldRecords, mData.mWaves.size());
@@ -520,7 +499,8 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
   const std::vector<unsigned> blankWaveIndexes = mData.GetDeletedIndexes(CParameter::kWave);
   int imported = 0;
   for (const auto& path : paths) {
-    const std::string name = GetIndexStr(sTempIndex++) + ShortenImportName(GetImportFileName(path));
+    const std::string name =
+        GetIndexStr(Domain().TakeTempIndex()) + ShortenImportName(GetImportFileName(path));
     const std::string copyPath = workFolder + name + GetExtensionName(path);
     if (!CopyZelFile(path, copyPath)) {
       ReportError(kErrorNothingImported);

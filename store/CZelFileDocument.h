@@ -3,6 +3,7 @@
 #include "domain/CParameter.h"
 #include "domain/CZelData.h"
 #include "formats/SvdFileLayout.h"
+#include "store/SOpenResult.h"
 
 #include <cstdint>
 #include <list>
@@ -27,11 +28,8 @@ public:
   static constexpr const auto& ToneHeaderData = SvdFileLayout::kToneSignature;
   // Subfolder of each kind, indexed by EDataType.
   static constexpr const char* sFolderName[3] = {"Patch/", "Tone/", "Wave/"};
-  // Numbers the temporary copies (imports, shelters) for the life of the process; never reset.
-  static int sTempIndex;
-  // Set for the rest of the process once a write stopped after it had begun changing files: the
-  // work folder may then hold the only copy of a slot's old file, so it must not be emptied.
-  static bool sWriteStoppedPartWay;
+  // The numbering of temporary copies and the "write stopped part-way" mark are process-wide:
+  // they live in the domain context (CDomain::TakeTempIndex, IsWriteStoppedPartWay).
 
   // Every slot blank, no useless files; touches nothing on disk.
   CZelFileDocument();
@@ -64,6 +62,10 @@ public:
   // away (it is left partly filled).
   bool ReadDocument(std::string projectPath, std::list<std::string> patchFiles,
                     std::list<std::string> toneFiles, std::list<std::string> waveFiles);
+  // Why the last ReadDocument (or ReadPatch/ReadTone/ReadWave) failed: the refused project path
+  // or the file that was too short, carried the wrong signature or could not be read, with the
+  // system's error text where there is one. Opened (kNone) after a read that succeeded.
+  const SOpenResult& GetReadResult() const { return mReadResult; }
   // The steps of ReadDocument after the original-name lists are set: one record per slot, each
   // named file read (patch, tone) or opened (wave), references linked, then the memo file.
   bool ReadPatch();
@@ -171,6 +173,7 @@ private:
   CZelData mData;
   std::vector<std::string> mUselessFiles;
   bool mMemoWriteFailed = false;
+  SOpenResult mReadResult;
 };
 
 } // namespace Bris

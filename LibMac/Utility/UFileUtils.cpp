@@ -72,17 +72,32 @@ void SyncFolderOf(const std::string& path) {
 
 int UFileUtils::SearchFiles(const std::string& folder, const char* const* patterns,
                             std::list<std::string>* paths) {
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    std::error_code ignored;
-    if (!entry.is_regular_file(ignored)) {
-      continue;
-    }
-    const std::string name = entry.path().filename().string();
-    if (MatchesAny(name, patterns) && paths != nullptr) {
-      paths->push_back(JoinFolder(folder, name));
-    }
+  std::list<std::string> found;
+  std::error_code error;
+  if (!ListFiles(folder, patterns, found, error)) {
+    throw fs::filesystem_error("cannot list folder", folder, error);
+  }
+  if (paths != nullptr) {
+    paths->splice(paths->end(), found);
   }
   return kEndOfListing;
+}
+
+bool UFileUtils::ListFiles(const std::string& folder, const char* const* patterns,
+                           std::list<std::string>& paths, std::error_code& error) {
+  error.clear();
+  fs::directory_iterator entry(folder, error);
+  for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+    std::error_code ignored;
+    if (!entry->is_regular_file(ignored)) {
+      continue;
+    }
+    const std::string name = entry->path().filename().string();
+    if (MatchesAny(name, patterns)) {
+      paths.push_back(JoinFolder(folder, name));
+    }
+  }
+  return !error;
 }
 
 int UFileUtils::DeleteSubFiles(const std::string& folder, const char* const* patterns,

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <list>
 #include <string>
+#include <system_error>
 
 // The store's file-system utilities on this host. A file reference is the file's full path
 // (UTF-8, "/"-separated), so no separate reference type exists. Callers pass paths that have
@@ -19,6 +20,10 @@ public:
   // std::filesystem::filesystem_error, as every listing failure of the file system does.
   static int SearchFiles(const std::string& folder, const char* const* patterns,
                          std::list<std::string>* paths);
+  // SearchFiles for callers that must not meet an exception: false, with error set, when the
+  // folder cannot be listed (paths then keeps what was listed before the failure).
+  static bool ListFiles(const std::string& folder, const char* const* patterns,
+                        std::list<std::string>& paths, std::error_code& error);
   // Finds the files like SearchFiles and, unless countOnly, deletes them. Returns their number.
   static int DeleteSubFiles(const std::string& folder, const char* const* patterns, bool countOnly);
 

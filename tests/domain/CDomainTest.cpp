@@ -205,3 +205,39 @@ TEST(CDomainRegistry, ModifiedDataSetsAndAllDocumentsInRegistrationOrder) {
   domain.UnregisterOpenDocument(documentA);
   EXPECT_EQ(domain.GetOpenFileDocuments(), std::vector<CZelFileDocument*>({documentB}));
 }
+
+TEST(CDomainReset, GivesTheStateOfANewContextAndDeletesTheChannelObjects) {
+  CDomain domain;
+  CZelData data;
+  auto* document = reinterpret_cast<CZelFileDocument*>(&data);
+  domain.SetErrorOut(new CCountingTextOut);
+  domain.SetBufferedErrorOut(domain.GetErrorOut());
+  domain.SetLatestErrorCode(5);
+  domain.SetPathDelimiter(":");
+  domain.SetWorkFolderPath("/somewhere/");
+  domain.SetCleanOption(CDomain::kKeepToneNumbers, 1);
+  domain.GetClipboard().mPatches.Resize(3);
+  domain.GetClipboard().mCopy = 1;
+  domain.CopyToUndoBuffer(CDomain::kUndoAll, &data);
+  domain.RegisterOpenDocument({document, &data, [] { return true; }});
+  domain.TakeTempIndex();
+  domain.TakeTempIndex();
+  domain.SetWriteStoppedPartWay();
+
+  domain.Reset();
+
+  const CDomain fresh;
+  EXPECT_EQ(CCountingTextOut::sLive, 0);
+  EXPECT_EQ(domain.GetErrorOut(), nullptr);
+  EXPECT_EQ(domain.GetLatestErrorCode(), 0);
+  EXPECT_EQ(domain.GetPathDelimiter(), fresh.GetPathDelimiter());
+  EXPECT_EQ(domain.GetWorkFolderPath(), "");
+  EXPECT_EQ(domain.GetCleanOption(CDomain::kKeepToneNumbers), 0);
+  EXPECT_EQ(domain.GetClipboard().mPatches.size(), 0u);
+  EXPECT_EQ(domain.GetClipboard().mCopy, 0);
+  EXPECT_FALSE(domain.IsUndoReady());
+  EXPECT_FALSE(domain.IsUndoDoc(&data));
+  EXPECT_TRUE(domain.GetOpenDocuments().empty());
+  EXPECT_EQ(domain.TakeTempIndex(), 0);
+  EXPECT_FALSE(domain.IsWriteStoppedPartWay());
+}

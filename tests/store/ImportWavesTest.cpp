@@ -27,10 +27,7 @@ protected:
     Bris::Domain().SetWorkFolderPath(mTemp / "work/");
   }
 
-  void TearDown() override {
-    Bris::Domain().ClearUndoDoc();
-    Bris::Domain().SetWorkFolderPath("");
-  }
+  void TearDown() override { Bris::Domain().Reset(); }
 
   // Opens a project whose waves 1..4 and 6..8 are used: blank wave slots start at indexes 4, 8.
   void OpenProjectWithWaves(std::uint64_t firstWaveSize = 64) {
@@ -59,7 +56,7 @@ TEST_F(ImportWavesTest, RealWavFiles_AreCopiedIntoTheFirstBlankSlotsInSortedOrde
   OpenProjectWithWaves();
   const std::string noise = kAlsaSounds + "Noise.wav";
   const std::string left = kAlsaSounds + "Front_Left.wav";
-  const int firstIndex = Bris::CZelFileDocument::sTempIndex;
+  const int firstIndex = Bris::Domain().GetTempIndex();
 
   EXPECT_EQ(mDocument.ImportWaves({noise, left}), 2);
   EXPECT_TRUE(mErrors.Codes().empty());
@@ -82,7 +79,7 @@ TEST_F(ImportWavesTest, RealWavFiles_AreCopiedIntoTheFirstBlankSlotsInSortedOrde
 
 TEST_F(ImportWavesTest, LongNames_AreShortenedForTheCopyAndCutForTheRecord) {
   OpenProjectWithWaves();
-  const int index = Bris::CZelFileDocument::sTempIndex;
+  const int index = Bris::Domain().GetTempIndex();
   EXPECT_EQ(mDocument.ImportWaves({RealWav("A very long sample name.WAV")}), 1);
   const auto* wave = mData.mWaves.Get(4);
   EXPECT_EQ(wave->GetFilePath(), mTemp / ("work/" + Bris::CZelFileDocument::GetIndexStr(index) +

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -117,27 +118,44 @@ TEST_F(ReadDocumentTest, BrokenPatchOrToneFiles_FailTheWholeRead) {
   const auto patch = PatchFile("P").Bytes();
   std::vector<unsigned char> shortPatch = PatchFile("P").Size(170).Bytes();
   shortPatch.pop_back();
-  const std::vector<std::pair<std::string, std::vector<unsigned char>>> cases = {
-      {"Patch/001 Short.d00", shortPatch},
-      {"Patch/001 Tone.d00", ToneFile("T").Bytes()}, // a tone file in "Patch/"
-      {"Patch/001 Empty.d00", {}},
-      {"Tone/001 Patch.p00", PatchFile("P").Size(2000).Bytes()},
-      {"Tone/001 Short.p00", std::vector<unsigned char>(patch.begin(), patch.end())},
+  using Bris::EOpenFailure;
+  struct SCase {
+    std::string relative;
+    std::vector<unsigned char> bytes;
+    EOpenFailure failure;
   };
-  for (const auto& [relative, bytes] : cases) {
+  const std::vector<SCase> cases = {
+      {"Patch/001 Short.d00", shortPatch, EOpenFailure::kFileTooShort},
+      {"Patch/001 Tone.d00", ToneFile("T").Bytes(), EOpenFailure::kWrongSignature}, // in "Patch/"
+      {"Patch/001 Empty.d00", {}, EOpenFailure::kFileTooShort},
+      {"Tone/001 Patch.p00", PatchFile("P").Size(2000).Bytes(), EOpenFailure::kWrongSignature},
+      {"Tone/001 Short.p00", std::vector<unsigned char>(patch.begin(), patch.end()),
+       EOpenFailure::kFileTooShort},
+  };
+  for (const auto& [relative, bytes, failure] : cases) {
     BrisTest::TempFolder temp;
     const std::string project = ProjectBuilder(temp.Path()).RawFile(relative, bytes).Write();
     Bris::CBriselDocument document;
     EXPECT_FALSE(BrisTest::OpenProject(document, project)) << relative;
+    // The read says which file failed and why, with no system error for a file it could read.
+    EXPECT_EQ(document.GetReadResult().failure, failure) << relative;
+    EXPECT_EQ(document.GetReadResult().path, project + relative);
+    EXPECT_EQ(document.GetReadResult().systemError, "") << relative;
   }
 }
 
 TEST_F(ReadDocumentTest, FilesThatCannotBeOpened_FailTheRead) {
   const std::string project = ProjectBuilder(mTemp.Path()).Write();
   EXPECT_FALSE(mDocument.ReadDocument(project, {}, {}, {project + "Wave/001 Gone.w00"}));
+  EXPECT_EQ(mDocument.GetReadResult().failure, Bris::EOpenFailure::kUnreadableFile);
+  EXPECT_EQ(mDocument.GetReadResult().path, project + "Wave/001 Gone.w00");
+  EXPECT_EQ(mDocument.GetReadResult().systemError,
+            std::make_error_code(std::errc::no_such_file_or_directory).message());
   Bris::CBriselDocument folderAsPatch;
   std::filesystem::create_directory(project + "Patch/001 Folder.d00");
   EXPECT_FALSE(folderAsPatch.ReadDocument(project, {project + "Patch/001 Folder.d00"}, {}, {}));
+  EXPECT_EQ(folderAsPatch.GetReadResult().failure, Bris::EOpenFailure::kUnreadableFile);
+  EXPECT_EQ(folderAsPatch.GetReadResult().path, project + "Patch/001 Folder.d00");
 }
 
 TEST_F(ReadDocumentTest, TotalWaveSize_AddsEveryReadableWaveFile) {

@@ -197,7 +197,7 @@ TEST_F(WriteDocumentTest, RenamedInPlace_FileIsRenamedAndRewrittenAndACopyOfTheS
 
 TEST_F(WriteDocumentTest, SlotMadeBlank_LosesItsFileAndTakesTwoShelterNumbersWithoutACopy) {
   Open();
-  const int firstIndex = Bris::CZelFileDocument::sTempIndex;
+  const int firstIndex = Bris::Domain().GetTempIndex();
   BlankPatch(5);
   ASSERT_TRUE(mDocument.WriteDocument(false));
 
@@ -205,7 +205,7 @@ TEST_F(WriteDocumentTest, SlotMadeBlank_LosesItsFileAndTakesTwoShelterNumbersWit
   EXPECT_EQ(mData.mPatchOriginalNames[4], "");
   EXPECT_EQ(mDocument.mCopyCount, 0);
   EXPECT_TRUE(FileNamesIn(WorkFolder()).empty());
-  EXPECT_EQ(Bris::CZelFileDocument::sTempIndex, firstIndex + 2); // dry run and clean
+  EXPECT_EQ(Bris::Domain().GetTempIndex(), firstIndex + 2); // dry run and clean
 }
 
 TEST_F(WriteDocumentTest, ImportedWave_IsCopiedUnderItsSlotNameKeepingItsExtension) {

@@ -127,14 +127,14 @@ TEST_F(WriteFaultInjectionTest, EveryCopyOfALargeWriteFailing_LosesNothingAndThe
   int copyCount = 0;
   {
     Scenario scenario(mTemp / "reference");
+    StartFreshDomain();
     FaultyDocument a;
     FaultyDocument b;
     BrisTest::RegisteredDocument registeredA(a);
     BrisTest::RegisteredDocument registeredB(b);
     scenario.OpenAndEdit(a, b);
-    Bris::CZelFileDocument::sWriteStoppedPartWay = false;
     ASSERT_TRUE(a.WriteDocument(false));
-    EXPECT_FALSE(Bris::CZelFileDocument::sWriteStoppedPartWay);
+    EXPECT_FALSE(Bris::Domain().IsWriteStoppedPartWay());
     EXPECT_TRUE(NoCopyOntoItself(a));
     expected = ReadFolder(scenario.ProjectA());
     copyCount = a.mCopyCount;
@@ -144,6 +144,7 @@ TEST_F(WriteFaultInjectionTest, EveryCopyOfALargeWriteFailing_LosesNothingAndThe
   for (int failing = 1; failing <= copyCount; ++failing) {
     SCOPED_TRACE("copy " + std::to_string(failing) + " of " + std::to_string(copyCount) + " fails");
     Scenario scenario(mTemp / ("run" + std::to_string(failing)));
+    StartFreshDomain();
     FaultyDocument a;
     FaultyDocument b;
     BrisTest::RegisteredDocument registeredA(a);
@@ -153,9 +154,8 @@ TEST_F(WriteFaultInjectionTest, EveryCopyOfALargeWriteFailing_LosesNothingAndThe
     const RecordBytes bytesOfB = ReadRecordBytes(b.GetZelData());
 
     a.mFailAtCopy = failing;
-    Bris::CZelFileDocument::sWriteStoppedPartWay = false;
     ASSERT_FALSE(a.WriteDocument(false));
-    EXPECT_TRUE(Bris::CZelFileDocument::sWriteStoppedPartWay)
+    EXPECT_TRUE(Bris::Domain().IsWriteStoppedPartWay())
         << "the work folder may now hold the only copy of a file";
     // Every record, of both projects, still names a file with its own bytes.
     EXPECT_EQ(ReadRecordBytes(a.GetZelData()), bytesOfA);

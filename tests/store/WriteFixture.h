@@ -83,16 +83,22 @@ inline std::vector<std::string> FileNamesIn(const std::string& folder) {
   return names;
 }
 
-// Every test gets its own temporary folder with a work folder "work/" that the domain uses.
+// Every test gets its own temporary folder with a work folder "work/" that a fresh domain
+// context uses.
 class WriteTestBase : public ::testing::Test {
 protected:
+  // Before the members of a derived fixture, which may register documents or install channels.
+  WriteTestBase() { Bris::Domain().Reset(); }
   void SetUp() override {
     std::filesystem::create_directory(mTemp / "work");
     Bris::Domain().SetWorkFolderPath(WorkFolder());
   }
-  void TearDown() override {
-    Bris::Domain().ClearUndoDoc();
-    Bris::Domain().SetWorkFolderPath("");
+  void TearDown() override { Bris::Domain().Reset(); }
+  // A new domain context (temporary numbering from 0, no write stopped part-way) on the test's
+  // work folder. Only while no document is registered.
+  void StartFreshDomain() {
+    Bris::Domain().Reset();
+    Bris::Domain().SetWorkFolderPath(WorkFolder());
   }
   std::string WorkFolder() const { return mTemp / "work/"; }
 

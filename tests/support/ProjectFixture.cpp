@@ -1,13 +1,12 @@
 #include "support/ProjectFixture.h"
 
-#include "LibMac/Utility/UFileUtils.h"
 #include "Zel/Generic/CZelTextOut.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "formats/CMemoFile.h"
 #include "formats/CSvdFileBuilder.h"
 #include "store/CNewProjectWriter.h"
-#include "store/FileExt.h"
+#include "store/CProjectOpener.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -28,14 +27,6 @@ void Require(bool condition, const std::string& what) {
   if (!condition) {
     throw std::runtime_error("test project set-up failed: " + what);
   }
-}
-
-std::list<std::string> ListFolder(const std::string& folder, const char* const* patterns) {
-  std::list<std::string> paths;
-  if (fs::is_directory(folder)) {
-    UFileUtils::SearchFiles(folder, patterns, &paths);
-  }
-  return paths;
 }
 
 // The domain owns its channel objects; this one shares its list of codes with the recorder.
@@ -249,17 +240,13 @@ std::string ProjectBuilder::Write() const {
 // --- Reading helpers
 
 ProjectListing ListProject(const std::string& projectPath) {
-  ProjectListing listing;
-  listing.patches = ListFolder(projectPath + "Patch", Bris::FileExt_Patch);
-  listing.tones = ListFolder(projectPath + "Tone", Bris::FileExt_Tone);
-  listing.waves = ListFolder(projectPath + "Wave", Bris::FileExt_Wave);
-  return listing;
+  Bris::SProjectListing listing;
+  Bris::CProjectOpener::List(projectPath, listing);
+  return {std::move(listing.patches), std::move(listing.tones), std::move(listing.waves)};
 }
 
 bool OpenProject(Bris::CZelFileDocument& document, const std::string& projectPath) {
-  ProjectListing listing = ListProject(projectPath);
-  return document.ReadDocument(projectPath, std::move(listing.patches), std::move(listing.tones),
-                               std::move(listing.waves));
+  return Bris::CProjectOpener::Open(document, projectPath).IsOpened();
 }
 
 std::vector<unsigned char> ReadFileBytes(const std::string& path) {

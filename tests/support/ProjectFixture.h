@@ -143,14 +143,15 @@ private:
   std::map<int, std::string> mMemoFileTexts;
 };
 
-// The data files of a project's subfolders, listed as the application lists them.
+// The data files of a project's subfolders, listed as a project session lists them.
 struct ProjectListing {
   std::list<std::string> patches;
   std::list<std::string> tones;
   std::list<std::string> waves; // empty when there is no "Wave/" folder
 };
 ProjectListing ListProject(const std::string& projectPath);
-// ListProject, then ReadDocument.
+// Opens the project into document the way a project session does (CProjectOpener: checks,
+// listings, ReadDocument), for tests that work on a bare or fault-injecting document.
 bool OpenProject(Bris::CZelFileDocument& document, const std::string& projectPath);
 
 std::vector<unsigned char> ReadFileBytes(const std::string& path);

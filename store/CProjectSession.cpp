@@ -1,0 +1,152 @@
+#include "store/CProjectSession.h"
+
+#include "LibMac/Utility/Ux.h"
+#include "domain/CDomain.h"
+#include "domain/CZelData.h"
+#include "store/CProjectOpener.h"
+#include "store/CSaveAsTarget.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace Bris {
+
+namespace fs = std::filesystem;
+
+CProjectSession::CProjectSession() : CProjectSession(std::make_unique<CBriselDocument>()) {}
+
+CProjectSession::CProjectSession(std::unique_ptr<CBriselDocument> document)
+    : mDocument(std::move(document)) {
+  if (mDocument == nullptr) {
+    mDocument = std::make_unique<CBriselDocument>();
+  }
+  Register();
+}
+
+CProjectSession::~CProjectSession() {
+  Close();
+}
+
+void CProjectSession::Register() {
+  CDomain::SOpenDocument entry;
+  entry.document = mDocument.get();
+  entry.data = &mDocument->GetZelData();
+  entry.isModified = [this] { return mModified; };
+  Domain().RegisterOpenDocument(entry);
+}
+
+void CProjectSession::Close() {
+  if (mDocument == nullptr) {
+    return;
+  }
+  // The document shelters files for the other open projects as it goes, and must no longer count
+  // itself among them. At program exit the domain may already be gone.
+  if (CDomain* domain = CDomain::GetExisting()) {
+    domain->UnregisterOpenDocument(mDocument.get());
+  }
+  mDocument.reset();
+}
+
+bool CProjectSession::IsValidProject(const std::string& folder) {
+  return CProjectOpener::IsValidProject(folder);
+}
+
+// --- Opening
+
+SOpenResult CProjectSession::Open(const std::string& folder) {
+  mFolderPath.clear();
+  mModified = false;
+  if (mDocument == nullptr) {
+    SOpenResult closed;
+    closed.failure = EOpenFailure::kNoProjectFolder;
+    closed.path = folder;
+    return closed;
+  }
+  SOpenResult result = CProjectOpener::Open(*mDocument, folder);
+  if (result) {
+    mFolderPath = Ux::WithoutTrailingSlash(folder);
+  }
+  return result;
+}
+
+// --- Saving
+
+CProjectSession::ESaveResult CProjectSession::Save() {
+  return Write(false);
+}
+
+CProjectSession::ESaveResult CProjectSession::Write(bool saveAs) {
+  if (mDocument == nullptr) {
+    return ESaveResult::kRefused;
+  }
+  mDocument->ClearMemoWriteFailed();
+  if (!mFolderPath.empty() && !IsValidProject(mFolderPath)) {
+    return ESaveResult::kRefused;
+  }
+  if (!mDocument->IsWritePossible()) {
+    return ESaveResult::kRefused;
+  }
+  // A memo file that could not be written fails the save too: the project stays modified so that
+  // the next save writes it again.
+  if (!mDocument->WriteDocument(saveAs) || mDocument->IsMemoWriteFailed()) {
+    return ESaveResult::kFailed;
+  }
+  mModified = false;
+  return ESaveResult::kSaved;
+}
+
+CProjectSession::ESaveResult
+CProjectSession::SaveAs(const std::string& targetPath,
+                        const std::function<bool()>& confirmDeletingFiles) {
+  CSaveAsTarget target(targetPath);
+  if (mDocument == nullptr) {
+    return ESaveResult::kRefused;
+  }
+  if (!mDocument->IsWritePossible()) {
+    std::error_code error;
+    fs::remove(target.Folder(), error); // only an empty folder, such as one just made, goes
+    return ESaveResult::kRefused;
+  }
+  CZelData& data = mDocument->GetZelData();
+  const std::string oldProjectName = data.mProjectPath;
+
+  const CSaveAsTarget::EResult prepared = target.Prepare(confirmDeletingFiles);
+  if (prepared != CSaveAsTarget::EResult::kReady) {
+    target.RemoveCreatedSubFolders();
+    return prepared == CSaveAsTarget::EResult::kDeclined ? ESaveResult::kDeclined
+                                                         : ESaveResult::kRefused;
+  }
+
+  // A project that has never been saved has no folder and so no system files to bring along.
+  const std::string targetWithSlash = target.Folder() + "/";
+  if (!oldProjectName.empty() &&
+      (!mDocument->CopySystemFile(targetWithSlash) || !AreSystemFilesCopied(targetWithSlash))) {
+    target.RemoveCreated();
+    return ESaveResult::kRefused;
+  }
+
+  data.SetProjectName(targetWithSlash);
+  const ESaveResult saved = Write(true);
+  // A save that stopped before the files were in place leaves the project where it was. One that
+  // only failed on a memo file has moved the project: it lives in the new folder from now on.
+  if (saved != ESaveResult::kSaved && !mDocument->IsMemoWriteFailed()) {
+    data.mProjectPath = oldProjectName;
+    return saved;
+  }
+  mFolderPath = target.Folder();
+  return saved;
+}
+
+bool CProjectSession::AreSystemFilesCopied(const std::string& targetWithSlash) const {
+  const std::string& source = mDocument->GetZelData().mProjectPath;
+  for (const char* name : CZelFileDocument::sSystemFileNames) {
+    std::error_code error;
+    if (fs::is_regular_file(source + name, error) &&
+        !fs::is_regular_file(targetWithSlash + name, error)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+} // namespace Bris

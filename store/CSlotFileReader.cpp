@@ -1,0 +1,84 @@
+#include "store/CSlotFileReader.h"
+
+#include "formats/CPatchSvdManager.h"
+#include "formats/CToneSvdManager.h"
+#include "store/CZelFileDocument.h"
+
+#include <cerrno>
+#include <system_error>
+
+namespace Bris {
+
+namespace {
+
+EOpenFailure OpenFailureOf(ESvdReadFailure reason) {
+  switch (reason) {
+  case ESvdReadFailure::kTooShort:
+    return EOpenFailure::kFileTooShort;
+  case ESvdReadFailure::kWrongSignature:
+    return EOpenFailure::kWrongSignature;
+  case ESvdReadFailure::kNone:
+    break;
+  }
+  return EOpenFailure::kUnreadableFile;
+}
+
+bool ReadHead(const CPatchSvdManager& reader, std::istream& file, CPatch& patch,
+              ESvdReadFailure& reason) {
+  return reader.ReadPatchFile(file, patch, &reason);
+}
+
+bool ReadHead(const CToneSvdManager& reader, std::istream& file, CTone& tone,
+              ESvdReadFailure& reason) {
+  return reader.ReadToneFile(file, tone, &reason);
+}
+
+} // namespace
+
+bool CSlotFileReader::ReadPatch(const std::string& path, CPatch& patch) {
+  return Read(path, patch, CPatchSvdManager());
+}
+
+bool CSlotFileReader::ReadTone(const std::string& path, CTone& tone) {
+  return Read(path, tone, CToneSvdManager());
+}
+
+template <class TRecord, class TReader>
+bool CSlotFileReader::Read(const std::string& path, TRecord& record, const TReader& reader) {
+  errno = 0;
+  mFile.open(CZelFileDocument::SystemPath(path), std::ios::binary); // clears the old state
+  if (!mFile.is_open()) {
+    return Fail(EOpenFailure::kUnreadableFile, path, errno);
+  }
+  ESvdReadFailure reason = ESvdReadFailure::kNone;
+  const bool wasRead = ReadHead(reader, mFile, record, reason);
+  const int readError = errno;
+  mFile.close();
+  if (!wasRead) {
+    // Only a stream that broke has a system error to tell; a short or foreign file has none.
+    return Fail(OpenFailureOf(reason), path, reason == ESvdReadFailure::kNone ? readError : 0);
+  }
+  if (mFile.fail()) {
+    return Fail(EOpenFailure::kUnreadableFile, path, errno);
+  }
+  return true;
+}
+
+bool CSlotFileReader::CanOpen(const std::string& path) {
+  errno = 0;
+  mFile.open(CZelFileDocument::SystemPath(path), std::ios::binary);
+  const bool opened = mFile.is_open();
+  const int openError = errno;
+  mFile.close();
+  return opened || Fail(EOpenFailure::kUnreadableFile, path, openError);
+}
+
+bool CSlotFileReader::Fail(EOpenFailure failure, const std::string& path, int systemErrorNumber) {
+  mFailure.failure = failure;
+  mFailure.path = path;
+  mFailure.systemError =
+      systemErrorNumber != 0 ? std::generic_category().message(systemErrorNumber) : std::string();
+  return false;
+}
+
+} // namespace Bris

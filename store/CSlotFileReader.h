@@ -1,0 +1,38 @@
+#pragma once
+
+#include "store/SOpenResult.h"
+
+#include <fstream>
+#include <string>
+
+namespace Bris {
+
+class CPatch;
+class CTone;
+
+// Reads the slot files of one list while a project is read, and says which file failed and why.
+// One stream serves every file of the list: setting up a stream costs more than reading the few
+// bytes a reader needs.
+class CSlotFileReader {
+public:
+  // failure receives the reason of the first refused file; it is left alone on success.
+  explicit CSlotFileReader(SOpenResult& failure) : mFailure(failure) {}
+
+  // Read the head of a patch or tone file into record (path "/"-separated, before the path
+  // delimiter is applied). False when it cannot be opened, read or closed, is too short or has
+  // the wrong signature.
+  bool ReadPatch(const std::string& path, CPatch& patch);
+  bool ReadTone(const std::string& path, CTone& tone);
+  // True when the file opens for reading (wave files are only checked, never read).
+  bool CanOpen(const std::string& path);
+
+private:
+  template <class TRecord, class TReader>
+  bool Read(const std::string& path, TRecord& record, const TReader& reader);
+  bool Fail(EOpenFailure failure, const std::string& path, int systemErrorNumber);
+
+  SOpenResult& mFailure;
+  std::ifstream mFile;
+};
+
+} // namespace Bris
