@@ -51,16 +51,20 @@ std::optional<unsigned int> CCarriedRecords::FindSlot(unsigned int sourceNumber)
   return found->second;
 }
 
+bool CCarriedRecords::IsBeyondTheList(unsigned int number) const {
+  return number > CZelData::GetParameterSize(mKind);
+}
+
 void CCarriedRecords::RepointToneNumbers(CPatch& patch) const {
   for (int i = 0; i < CPatch::kPatchToneCount; ++i) {
     CPatchTone& patchTone = patch.GetPatchTone(i);
-    const int toneNumber = patchTone.GetToneNumber();
+    const auto toneNumber = static_cast<unsigned int>(patchTone.GetToneNumber());
     if (toneNumber == 0) {
       continue;
     }
-    if (auto slot = FindSlot(static_cast<unsigned int>(toneNumber))) {
+    if (auto slot = FindSlot(toneNumber)) {
       patchTone.SetToneNumber(static_cast<int>(*slot) + 1);
-    } else {
+    } else if (!IsBeyondTheList(toneNumber)) {
       patchTone.ClearPatchTone();
     }
   }
@@ -68,12 +72,15 @@ void CCarriedRecords::RepointToneNumbers(CPatch& patch) const {
 
 void CCarriedRecords::RepointWaveNumbers(CTone& tone) const {
   ForEachSection(tone, [this](COsc& osc, int, int section) {
-    const int waveNumber = osc.GetWaveNumber(section);
+    const auto waveNumber = static_cast<unsigned int>(osc.GetWaveNumber(section));
     if (waveNumber == 0) {
       return;
     }
-    auto slot = FindSlot(static_cast<unsigned int>(waveNumber));
-    osc.SetWaveNumber(section, slot ? static_cast<int>(*slot) + 1 : 0);
+    if (auto slot = FindSlot(waveNumber)) {
+      osc.SetWaveNumber(section, static_cast<int>(*slot) + 1);
+    } else if (!IsBeyondTheList(waveNumber)) {
+      osc.SetWaveNumber(section, 0);
+    }
   });
 }
 

@@ -34,13 +34,16 @@ public:
   // The slots that receive carried records, in carried order.
   const std::vector<unsigned int>& GetSlots() const { return mSlots; }
 
-  // Re-points the patch's tone numbers to the carried tones; a tone number nothing was carried
-  // for is removed rather than left naming an unrelated tone of the target.
+  // Re-points the patch's tone numbers to the carried tones. A number beyond the list was read
+  // as it stands and is kept; any other number nothing was carried for is removed rather than
+  // left naming an unrelated tone of the target.
   void RepointToneNumbers(CPatch& patch) const;
   // Re-points the tone's wave numbers to the carried waves, alike.
   void RepointWaveNumbers(CTone& tone) const;
 
 private:
+  bool IsBeyondTheList(unsigned int number) const;
+
   CZelData& mData;
   CParameter::EDataType mKind;
   const CParameterArray& mCarried;

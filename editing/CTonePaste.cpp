@@ -95,7 +95,8 @@ void CTonePaste::RenumberToneNumbersForInsertion() {
     for (int i = 0; i < CPatch::kPatchToneCount; ++i) {
       CPatchTone& patchTone = patch->GetPatchTone(i);
       const unsigned int toneNumber = static_cast<unsigned int>(patchTone.GetToneNumber());
-      if (toneNumber <= mFirstIndex) {
+      // A number beyond the list was read as it stands and names no slot; it is kept.
+      if (toneNumber <= mFirstIndex || toneNumber > mSlotCount) {
         continue;
       }
       // A number pushed past the list names a tone that is gone; it must not stay behind

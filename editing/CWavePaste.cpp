@@ -105,8 +105,8 @@ void CWavePaste::RenumberWaveNumbersForInsertion() {
         return;
       }
       const unsigned int waveNumber = static_cast<unsigned int>(osc.GetWaveNumber(section));
-      if (waveNumber <= mFirstIndex) {
-        return;
+      if (waveNumber <= mFirstIndex || waveNumber > mSlotCount) {
+        return; // a number beyond the list names no slot and is kept as read
       }
       // A wave pushed past the end of the list is gone.
       const bool stillInList = waveNumber + mCount <= mSlotCount;

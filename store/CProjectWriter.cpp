@@ -4,6 +4,7 @@
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "store/CFileShelter.h"
+#include "store/CLinkedSlotFiles.h"
 #include "store/CZelFileDocument.h"
 #include "store/DebugTrace.h"
 #include "store/RecordFilePaths.h"
@@ -56,6 +57,14 @@ bool CProjectWriter::WriteDocument(bool saveAs) {
   mDocument.ClearMemoWriteFailed();
   for (auto kind : kKinds) {
     if (!IsEnableWriteFiles(kind, saveAs)) {
+      return false;
+    }
+  }
+  // Save As only reads this folder's files; an ordinary save first makes every linked slot file a
+  // file of the project's own.
+  if (!saveAs) {
+    const CLinkedSlotFiles links(KnownFilesOfTheProject());
+    if (!links.IsEnableReplaceByCopies() || !links.ReplaceByCopies()) {
       return false;
     }
   }
@@ -329,6 +338,16 @@ bool CProjectWriter::RenameInPlace(EDataType kind, const std::string& oldPath,
   // or its later copy from the old name would fail on every save from now on.
   RedirectFilePaths(DataSetsInPlay(), kind, oldPath, newPath);
   return true;
+}
+
+std::vector<std::string> CProjectWriter::KnownFilesOfTheProject() const {
+  std::vector<std::string> paths = mUselessFiles;
+  for (auto kind : kKinds) {
+    if (const std::vector<std::string>* names = mData.GetOriginalNames(kind)) {
+      paths.insert(paths.end(), names->begin(), names->end());
+    }
+  }
+  return paths;
 }
 
 bool CProjectWriter::IsOriginalName(const std::string& path) const {

@@ -70,6 +70,8 @@ private:
   // Renames a record's own file to its new name and redirects every record that named it.
   bool RenameInPlace(EDataType kind, const std::string& oldPath, const std::string& newPath);
   bool IsOriginalName(const std::string& path) const;
+  // The slot files as read and the useless files: every file of the folder a save may change.
+  std::vector<std::string> KnownFilesOfTheProject() const;
   // Remembers the files this write left at target paths that are no slot's file yet; false.
   bool FailWrite();
 

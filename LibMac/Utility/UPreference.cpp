@@ -115,8 +115,11 @@ std::string UPreference::GetData() {
 
 // --- Scanning ---
 
+// CR, LF and CR LF all end a line. The program writes CR LF only, but a hand-edited file may
+// end its lines with LF alone; read as an ordinary character, such an LF would put a section's
+// start at some later CR, and a value set in that section would not read back.
 bool UPreference::IsLineEnd(Pos pos) {
-  return pos >= sDataSize || At(pos) == kCR;
+  return pos >= sDataSize || At(pos) == kCR || At(pos) == kLF;
 }
 
 UPreference::Pos UPreference::SkipBlanks(Pos pos) {
@@ -131,8 +134,9 @@ UPreference::Pos UPreference::NextLineStart(Pos pos) {
     ++pos;
   }
   if (pos < sDataSize) {
-    ++pos; // the CR
-    if (pos < sDataSize && At(pos) == kLF) {
+    const bool isCR = At(pos) == kCR;
+    ++pos;
+    if (isCR && pos < sDataSize && At(pos) == kLF) {
       ++pos;
     }
   }
@@ -172,7 +176,7 @@ bool UPreference::SeekTag(const std::string& tag, bool create) {
   }
   // A last line without its line end would otherwise swallow the new tag into its value.
   std::string section;
-  if (sDataSize > 0 && At(sDataSize - 1) != kCR && At(sDataSize - 1) != kLF) {
+  if (sDataSize > 0 && !IsLineEnd(sDataSize - 1)) {
     section = kLineEnd;
   }
   const Pos tagLineStart = sDataSize + static_cast<Pos>(section.size());
@@ -214,7 +218,17 @@ bool UPreference::SeekParam(const std::string& name, bool create) {
   if (!create) {
     return false;
   }
-  if (sTagPos > sDataSize || !Insert(sTagPos, wanted + " = " + kLineEnd)) {
+  if (sTagPos > sDataSize) {
+    return false;
+  }
+  // A tag on a last line without its line end: the parameter needs a line of its own.
+  if (sTagPos == sDataSize && sDataSize > 0 && !IsLineEnd(sDataSize - 1)) {
+    if (!Insert(sDataSize, kLineEnd)) {
+      return false;
+    }
+    sTagPos = sDataSize;
+  }
+  if (!Insert(sTagPos, wanted + " = " + kLineEnd)) {
     return false;
   }
   sParamPos = sTagPos + static_cast<Pos>(wanted.size()) + 2;

@@ -9,8 +9,8 @@
 // The preferences file, held whole in one memory buffer and read and edited in place.
 //
 // The text is a list of sections, each introduced by a tag line "[Tag]" and holding parameter
-// lines "Name = value,value,...". Lines are written with CR LF; when reading, CR alone ends a line
-// and an LF right after it is skipped with it (a bare LF is an ordinary character). Values are
+// lines "Name = value,value,...". Lines are written with CR LF; when reading, CR, LF and CR LF
+// each end a line, so that a hand-edited file reads as it looks. Values are
 // neither quoted nor escaped: a string value cannot hold "," and loses its leading and trailing
 // blanks, and a caller must never pass CR or LF in one.
 //

@@ -145,11 +145,18 @@ TEST_F(DragBetweenWindowsTest, CtrlDrop_MovesAndOneUndoRestoresBothProjects) {
   EXPECT_TRUE(IsConsistent(mSource->GetZelData()));
   EXPECT_TRUE(IsConsistent(mTarget->GetZelData()));
 
+  // Undo must mark and redraw both windows itself, the source's (the second undo slot) too: the
+  // flags the drag set are taken away first, and a row is selected that the redraw lets go of.
+  mSource->SetModified(false);
+  mTarget->SetModified(false);
+  mSourcePatches->SelectRows(5, 5, false);
+  ASSERT_EQ(std::vector<int>({5}), SelectedRows(mSourcePatches));
   Undo();
   EXPECT_TRUE(sourceBefore.Matches(mSource->GetZelData()));
   EXPECT_TRUE(targetBefore.Matches(mTarget->GetZelData()));
   EXPECT_TRUE(mSource->IsModified());
   EXPECT_TRUE(mTarget->IsModified());
+  EXPECT_TRUE(SelectedRows(mSourcePatches).empty());
   EXPECT_TRUE(IsConsistent(mSource->GetZelData()));
   EXPECT_TRUE(IsConsistent(mTarget->GetZelData()));
 }

@@ -65,6 +65,30 @@ TEST_F(MoveInProjectTest, InsertLastTonePushedOffByItsOwnInsertion_PatchesStillF
   EXPECT_TRUE(IsConsistent(*mA));
 }
 
+TEST_F(MoveInProjectTest, InsertScatteredSelectionOntoItsOwnFirstRow_DeletesTheShiftedSources) {
+  // GIVEN patches 2..6 used, patch 3 and patch 5 playing tones; patches 3 and 5 are selected
+  for (unsigned int p = 1; p <= 5; ++p) {
+    UseSlot(*mA, CParameter::kPatch, p, "P" + std::to_string(p + 1));
+  }
+  UseSlot(*mA, CParameter::kTone, 0, "T1");
+  UseSlot(*mA, CParameter::kTone, 1, "T2");
+  PlayTone(*mA, 2, 0, 1);
+  PlayTone(*mA, 4, 0, 2);
+
+  // WHEN they are moved by insertion onto row 3, the first of them
+  ASSERT_EQ(MoveDrop({2, 4}, 2, true, CParameter::kPatch), 2);
+
+  // THEN the copies stand at rows 3 and 4; the sources, pushed to rows 5 and 7, are deleted
+  const std::vector<std::string> expected = {"", "P2", "P3", "P5", "", "P4", "", "P6"};
+  for (unsigned int p = 0; p < expected.size(); ++p) {
+    const Bris::CPatch* patch = mA->mPatches.Get(p);
+    EXPECT_EQ(patch->IsBlank() ? "" : patch->GetName(), expected[p]) << "row " << p + 1;
+  }
+  EXPECT_EQ(PatchesOf(*mA, 0), (std::vector<unsigned int>{2}));
+  EXPECT_EQ(PatchesOf(*mA, 1), (std::vector<unsigned int>{3}));
+  EXPECT_TRUE(IsConsistent(*mA));
+}
+
 TEST_F(MoveInProjectTest, ReplaceWave30OntoSlot0_PlayersFollowAndOldWave1IsCut) {
   UseSlot(*mA, CParameter::kWave, 0, "W1");
   UseSlot(*mA, CParameter::kWave, 29, "W30");

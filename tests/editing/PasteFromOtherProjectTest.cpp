@@ -203,6 +203,36 @@ TEST_F(PasteFromOtherProjectTest, InsertWaves_RenumbersSectionsAndDropsWavesPush
   EXPECT_TRUE(IsConsistent(*mB));
 }
 
+TEST_F(PasteFromOtherProjectTest, NumbersBeyondTheLists_TravelAndStayAsReadThroughEveryInsert) {
+  // GIVEN source patch 0 playing tone 7 and tone 3488 (beyond the list, as a file may hold), and
+  // tone 7 playing wave 2 and wave 1000
+  MakeSourcePatchWithToneAndWaves();
+  Bris::CPatchTone& far = mA->mPatches.Get(0)->GetPatchTone(1);
+  far.SetToneSwitch(1);
+  ASSERT_TRUE(far.SetToneNumber(3488));
+  Bris::COsc& farOsc = mA->mTones.Get(6)->GetOsc(5);
+  farOsc.SetType(1, Bris::COsc::kWaveType);
+  ASSERT_TRUE(farOsc.SetWaveNumber(1, 1000));
+
+  // WHEN the patch, then its tone, then a wave are inserted at slot 0 of the empty target
+  ASSERT_EQ(Drop(0, true, {0}, CParameter::kPatch), 1);
+  EXPECT_EQ(ToneNumber(*mB, 0, 0), 1);
+  EXPECT_EQ(ToneNumber(*mB, 0, 1), 3488);
+  EXPECT_EQ(WaveNumber(*mB, 0, 5, 1), 1000);
+  ASSERT_EQ(Drop(0, true, {6}, CParameter::kTone), 1);
+  ASSERT_EQ(Drop(0, true, {1}, CParameter::kWave), 1);
+
+  // THEN only the numbers that name slots moved; the others are the bytes as read
+  EXPECT_EQ(ToneNumber(*mB, 0, 0), 2);
+  EXPECT_EQ(ToneNumber(*mB, 0, 1), 3488);
+  for (unsigned int t : {0u, 1u}) {
+    EXPECT_EQ(WaveNumber(*mB, t, 5, 1), 1000) << t;
+    EXPECT_NE(WaveNumber(*mB, t, 0, 0), 0) << t;
+  }
+  EXPECT_TRUE(PatchesOf(*mB, 0).empty());
+  EXPECT_EQ(PatchesOf(*mB, 1), (std::vector<unsigned int>{0}));
+}
+
 TEST_F(PasteFromOtherProjectTest, ReplaceWaves_NewWavesListNoToneAndOverwrittenOnesAreCut) {
   UseSlot(*mA, CParameter::kWave, 0, "New");
   UseSlot(*mA, CParameter::kTone, 0, "T");

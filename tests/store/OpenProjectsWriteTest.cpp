@@ -75,6 +75,28 @@ TEST_F(OpenProjectsWriteTest, ASavesWithTheSlotDeleted_SheltersTheFileAndRedirec
   ExpectBassShelteredForBThenSavedIntoB();
 }
 
+TEST_F(OpenProjectsWriteTest, AFailedAfterRenamingTheSlot_ItsNextSaveKeepsTheFileThatBNames) {
+  // GIVEN A renamed Bass (B's patch 2 follows the rename), then failed on a later copy
+  PatchA(2)->SetFinalName("Bass2", false);
+  mA->GetZelData().mPatches.ReplaceAt(2, PatchA(1)->Clone());
+  mA->mFailWhen = [this](const std::string& to) { return to == mProjectA + "Patch/003 Lead.d00"; };
+  ASSERT_FALSE(mA->WriteDocument(false));
+  const std::string renamed = mProjectA + "Patch/002 Bass2.d00";
+  ASSERT_EQ(PatchB(2)->GetFilePath(), renamed);
+
+  // WHEN A's patch 2 is deleted and A saved again
+  mA->mFailWhen = nullptr;
+  PatchA(2)->Initialize();
+  ASSERT_TRUE(mA->WriteDocument(false));
+
+  // THEN the renamed file, which only B still names, is kept for B
+  EXPECT_TRUE(fs::exists(renamed));
+  EXPECT_EQ(BytesOutsideReferenceBlocks(renamed), mBassBytes);
+  ASSERT_TRUE(mB.IsWritePossible());
+  ASSERT_TRUE(mB.WriteDocument(false));
+  EXPECT_EQ(BytesOutsideReferenceBlocks(mProjectB + "Patch/002 Bass.d00"), mBassBytes);
+}
+
 TEST_F(OpenProjectsWriteTest, AClosedWhileBIsUnsaved_SheltersTheFileForB) {
   CloseA();
   fs::remove_all(mProjectA); // whatever happens to A's folder afterwards

@@ -4,6 +4,7 @@
 #include "store/WriteFixture.h"
 #include "support/DataSetBuilder.h"
 #include "support/DataSetSnapshot.h"
+#include "support/DropSimulator.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -193,6 +194,21 @@ TEST_F(WriteDocumentTest, RenamedInPlace_FileIsRenamedAndRewrittenAndACopyOfTheS
   ASSERT_TRUE(BrisTest::OpenProject(reread, mProject));
   EXPECT_EQ(reread.GetZelData().mPatches.Get(6)->GetPatchTone(0).GetToneNumber(), 3);
   EXPECT_EQ(reread.GetZelData().mPatches.Get(8)->GetPatchTone(0).GetToneNumber(), 2);
+}
+
+TEST_F(WriteDocumentTest, ToneInsertedAboveAToneNumberBeyondTheList_KeepsThatNumberOnDisk) {
+  Open(
+      [](ProjectBuilder& builder) { builder.Patch(9, PatchFile("Far").Part(0, 3488).Part(1, 2)); });
+  // WHEN tone 2 is copied by insertion onto tone row 1
+  ASSERT_EQ(BrisTest::PerformDrop({&mData, &mData, CParameter::kTone, {1}, 0, true, true}), 1);
+  EXPECT_EQ(Patch(9)->GetPatchTone(0).GetToneNumber(), 3488);
+  EXPECT_EQ(Patch(9)->GetPatchTone(1).GetToneNumber(), 3);
+  ASSERT_TRUE(mDocument.WriteDocument(false));
+
+  BrisTest::FaultyDocument reread;
+  ASSERT_TRUE(BrisTest::OpenProject(reread, mProject));
+  EXPECT_EQ(reread.GetZelData().mPatches.Get(8)->GetToneNumbers(),
+            (std::vector<unsigned int>{3, 3488}));
 }
 
 TEST_F(WriteDocumentTest, SlotMadeBlank_LosesItsFileAndTakesTwoShelterNumbersWithoutACopy) {

@@ -149,13 +149,25 @@ TEST_F(UPreferenceTest, TagsAreMatchedExactlyWithRegardToCase) {
   EXPECT_TRUE(UPreference::SeekTag("grid settings", false));
 }
 
-TEST_F(UPreferenceTest, LfOnlyFile_FindsTagsButNoParameters) {
-  LoadText("[Grid Settings]\nGrid State = 1\n\n[Font Settings]\nFont Size = 18\n");
+TEST_F(UPreferenceTest, LfOnlyFile_IsReadLineByLineAndANewParameterGetsACrLfLineOfItsOwn) {
+  LoadText("[Grid Settings]\nGrid State = 1\n\n[Font Settings]\nFont Size = 18\n[Last]");
 
   EXPECT_TRUE(UPreference::SeekTag("Grid Settings", false));
-  EXPECT_EQ(0, UPreference::GetParamValue("Grid State", 0));
+  EXPECT_EQ(1, UPreference::GetParamValue("Grid State", 0));
   EXPECT_TRUE(UPreference::SeekTag("Font Settings", false));
-  EXPECT_EQ(9, UPreference::GetParamValue("Font Size", 9));
+  EXPECT_EQ(18, UPreference::GetParamValue("Font Size", 9));
+
+  UPreference::SeekTag("Grid Settings", true);
+  UPreference::SetParamValue("Tone State", 41);
+  UPreference::SeekTag("Last", true);
+  UPreference::SetParamValue("X", 2);
+  EXPECT_EQ("[Grid Settings]\nTone State = 41\r\nGrid State = 1\n\n[Font Settings]\nFont Size = "
+            "18\n[Last]\r\nX = 2\r\n",
+            UPreference::GetData());
+  ASSERT_TRUE(UPreference::SeekTag("Grid Settings", false));
+  EXPECT_EQ(41, UPreference::GetParamValue("Tone State", -1));
+  ASSERT_TRUE(UPreference::SeekTag("Last", false));
+  EXPECT_EQ(2, UPreference::GetParamValue("X", -1));
 }
 
 TEST_F(UPreferenceTest, CrOnlyLines_AreReadLikeCrLfLines) {
