@@ -301,12 +301,12 @@ bool CProjectWindow::IsTableProjectWritable() {
   return mDocument->GetStore().IsWritePossible();
 }
 
-bool CProjectWindow::AskTableName(QWidget* parent, std::string& name) {
-  return CRenameDialog::AskFileName(parent, name);
+bool CProjectWindow::AskTableName(CCommander* asker, std::string& name) {
+  return CRenameDialog::AskFileName(asker, name);
 }
 
-bool CProjectWindow::AskTableMemo(QWidget* parent, std::string& memo) {
-  return CMemoDialog::AskMemo(parent, memo);
+bool CProjectWindow::AskTableMemo(CCommander* asker, std::string& memo) {
+  return CMemoDialog::AskMemo(asker, memo);
 }
 
 // --- Font, grid and activation order
@@ -559,7 +559,7 @@ void CProjectWindow::RunPendingWork() {
 // --- Drags over the window
 
 void CProjectWindow::SpendTime() {
-  if (mWindow.HasPendingWork()) {
+  if (HasPendingWork()) {
     RunPendingWork();
   }
 }

@@ -125,8 +125,8 @@ public:
   CCommander* GetTableSuperCommander() override { return this; }
   bool IsHostWindowActive() const override { return isActiveWindow(); }
   void BringHostToFront() override { BringToFront(); }
-  bool AskTableName(QWidget* parent, std::string& name) override;
-  bool AskTableMemo(QWidget* parent, std::string& memo) override;
+  bool AskTableName(CCommander* asker, std::string& name) override;
+  bool AskTableMemo(CCommander* asker, std::string& memo) override;
 
   // Window size and column widths of the preferences ("General Settings").
   static void LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths);

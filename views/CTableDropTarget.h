@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class CBaseTableView;
 class QDragEnterEvent;

@@ -6,7 +6,6 @@
 
 class CBaseTableView;
 class CCommander;
-class QWidget;
 
 namespace Bris {
 class CZelData;
@@ -36,9 +35,10 @@ public:
   // Brings the window to the front and makes it the active one.
   virtual void BringHostToFront() = 0;
 
-  // Asks for a slot's new name or one of its memo lines; false when cancelled.
-  virtual bool AskTableName(QWidget* parent, std::string& name) = 0;
-  virtual bool AskTableMemo(QWidget* parent, std::string& memo) = 0;
+  // Asks for a slot's new name or one of its memo lines, over the window of asker (the list);
+  // false when cancelled.
+  virtual bool AskTableName(CCommander* asker, std::string& name) = 0;
+  virtual bool AskTableMemo(CCommander* asker, std::string& memo) = 0;
 
 protected:
   ITableHost() = default;
