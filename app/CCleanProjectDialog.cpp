@@ -1,7 +1,7 @@
 #include "app/CCleanProjectDialog.h"
 
-#include "app/UDialogParent.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/UDialogParent.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

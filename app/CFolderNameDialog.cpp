@@ -1,10 +1,10 @@
 #include "app/CFolderNameDialog.h"
 
 #include "Zel/Generic/CStringTable.h"
-#include "app/CNameFieldValidator.h"
-#include "app/DialogText.h"
-#include "app/UDialogParent.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/CNameFieldValidator.h"
+#include "framework/DialogText.h"
+#include "framework/UDialogParent.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

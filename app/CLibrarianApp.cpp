@@ -3,17 +3,21 @@
 #include "LibMac/Utility/PreferenceKeys.h"
 #include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/UPreference.h"
+#include "LibMac/Utility/UPreferenceLongString.h"
 #include "LibMac/Utility/Ux.h"
 #include "Zel/Generic/CErrorOut.h"
 #include "Zel/Generic/CStringTable.h"
 #include "Zel/Generic/CZelTextOutBuffer.h"
 #include "app/CAboutBox.h"
+#include "app/CAppMenus.h"
 #include "app/CLibrarianDoc.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
 #include "app/CSelectFontDialog.h"
 #include "app/CSetGridDialog.h"
 #include "app/CStartWindow.h"
+#include "app/UAppPreferences.h"
+#include "app/UWorkFolder.h"
 #include "domain/CDomain.h"
 #include "framework/CDocument.h"
 #include "framework/CModalDialogRunner.h"
@@ -54,94 +58,6 @@ constexpr int kErrorWorkFolder = 7;
 constexpr int kErrorHelp = 10001;
 constexpr int kFixedWindowMenuItems = 3; // Cascade, Tile Horizontally, Tile Vertically
 
-// --- "Last Selected Project" strings: escaped, and spread over values of at most 255 bytes.
-
-// A raw piece of at most this many bytes escapes to at most 255 bytes.
-constexpr std::size_t kRawPieceBytes = UPreference::kMaxStringBytes / 3;
-
-std::string EscapeValue(const std::string& raw) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string escaped;
-  for (std::size_t i = 0; i < raw.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(raw[i]);
-    const bool edgeBlank = (byte == ' ' || byte == '\t') && (i == 0 || i + 1 == raw.size());
-    if (byte == '%' || byte == ',' || byte < 0x20 || byte == 0x7F || edgeBlank) {
-      escaped += '%';
-      escaped += kHex[byte >> 4];
-      escaped += kHex[byte & 0x0F];
-    } else {
-      escaped += static_cast<char>(byte);
-    }
-  }
-  return escaped;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') {
-    return c - '0';
-  }
-  if (c >= 'A' && c <= 'F') {
-    return c - 'A' + 10;
-  }
-  if (c >= 'a' && c <= 'f') {
-    return c - 'a' + 10;
-  }
-  return -1;
-}
-
-std::string UnescapeValue(const std::string& escaped) {
-  std::string raw;
-  for (std::size_t i = 0; i < escaped.size(); ++i) {
-    if (escaped[i] == '%' && i + 2 < escaped.size() && HexDigit(escaped[i + 1]) >= 0 &&
-        HexDigit(escaped[i + 2]) >= 0) {
-      raw += static_cast<char>(HexDigit(escaped[i + 1]) * 16 + HexDigit(escaped[i + 2]));
-      i += 2;
-    } else {
-      raw += escaped[i];
-    }
-  }
-  return raw;
-}
-
-// Pieces of at most kRawPieceBytes bytes, never splitting a UTF-8 character.
-std::vector<std::string> SplitIntoPieces(const std::string& raw) {
-  std::vector<std::string> pieces;
-  std::size_t start = 0;
-  while (start < raw.size()) {
-    std::size_t end = std::min(raw.size(), start + kRawPieceBytes);
-    while (end < raw.size() && end > start + 1 &&
-           (static_cast<unsigned char>(raw[end]) & 0xC0) == 0x80) {
-      --end;
-    }
-    pieces.push_back(raw.substr(start, end - start));
-    start = end;
-  }
-  return pieces;
-}
-
-void WriteLongString(const char* name, const std::string& raw) {
-  const std::vector<std::string> pieces = SplitIntoPieces(raw);
-  unsigned short index = 0;
-  for (const std::string& piece : pieces) {
-    UPreference::SetParamString(name, EscapeValue(piece), index++);
-  }
-  // An older, longer value may follow: an empty value ends the string.
-  if (!UPreference::GetParamString(name, std::string(), index).empty() || pieces.empty()) {
-    UPreference::SetParamString(name, std::string(), index);
-  }
-}
-
-std::string ReadLongString(const char* name) {
-  std::string raw;
-  for (unsigned short index = 0;; ++index) {
-    const std::string piece = UPreference::GetParamString(name, std::string(), index);
-    if (piece.empty()) {
-      return raw;
-    }
-    raw += UnescapeValue(piece);
-  }
-}
-
 } // namespace
 
 CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuItems, this)) {
@@ -155,7 +71,7 @@ CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuIte
           [](CommandT command) { ProcessCommand(command); });
   connect(this, &CLibrarianApp::FontChanged, this, &CProjectWindow::UpdateFont);
   connect(this, &CLibrarianApp::GridChanged, this, &CProjectWindow::UpdateGrid);
-  CreateActions();
+  mMenus.CreateActions();
   qApp->installEventFilter(this);
 }
 
@@ -229,93 +145,22 @@ void CLibrarianApp::SetUpHelpMenu() {
     return;
   }
   mHelpCommand = SyntheticCommand(kHelpMenuId, 1);
-  AddAction(mHelpCommand, QString::fromStdString(CStringTable::Get(CStringTable::kHelp, 1)),
-            QKeySequence::HelpContents);
+  mMenus.AddAction(mHelpCommand, QString::fromStdString(CStringTable::Get(CStringTable::kHelp, 1)),
+                   QKeySequence::HelpContents);
 }
 
 // --- Menus
 
-QAction* CLibrarianApp::AddAction(CommandT command, const QString& text,
-                                  const QKeySequence& shortcut) {
-  auto* action = new QAction(text, this);
-  action->setData(command);
-  action->setShortcut(shortcut);
-  connect(action, &QAction::triggered, this, [this, command] {
-    ProcessCommand(command);
-    UpdateCommandStatus();
-  });
-  mActions[command] = action;
-  return action;
-}
-
-void CLibrarianApp::CreateActions() {
-  AddAction(kCmdNew, tr("&New Project"), QKeySequence::New);
-  AddAction(kCmdOpen, tr("&Open Project..."), QKeySequence::Open);
-  AddAction(kCmdClose, tr("&Close"), QKeySequence::Close);
-  AddAction(kCmdSave, tr("&Save"), QKeySequence::Save);
-  AddAction(kCmdSaveAs, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  AddAction(kCmdQuit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q))
-      ->setMenuRole(QAction::QuitRole);
-  AddAction(kCmdUndo, tr("&Undo"), QKeySequence::Undo);
-  AddAction(kCmdDelete, tr("&Delete"), QKeySequence::Delete);
-  AddAction(kCmdSelectAll, tr("Select &All"), QKeySequence::SelectAll);
-  AddAction(kCmdImportWaves, tr("&Import Waves..."), QKeySequence(Qt::CTRL | Qt::Key_I));
-  AddAction(kCmdCleanProject, tr("&Clean Project..."), QKeySequence());
-  AddAction(kCmdFont, tr("List &Font..."), QKeySequence());
-  AddAction(kCmdGrid, tr("&Grid..."), QKeySequence());
-  AddAction(kCmdCascade, tr("&Cascade"), QKeySequence());
-  AddAction(kCmdTileHorizontally, tr("Tile &Horizontally"), QKeySequence());
-  AddAction(kCmdTileVertically, tr("Tile &Vertically"), QKeySequence());
-  AddAction(kCmdAbout, tr("&About Brisel Librarian"), QKeySequence())
-      ->setMenuRole(QAction::AboutRole);
-}
-
 void CLibrarianApp::BuildMenuBar(QMenuBar* bar) {
-  auto addMenu = [this, bar](const QString& title, const char* objectName,
-                             std::initializer_list<CommandT> commands) {
-    QMenu* menu = bar->addMenu(title);
-    menu->setObjectName(QLatin1String(objectName));
-    for (CommandT command : commands) {
-      if (command == kCmdNothing) {
-        menu->addSeparator();
-      } else if (QAction* action = GetCommandAction(command)) {
-        menu->addAction(action);
-      }
-    }
-    connect(menu, &QMenu::aboutToShow, this, &CLibrarianApp::UpdateCommandStatus);
-    return menu;
-  };
-  addMenu(tr("&File"), "File",
-          {kCmdNew, kCmdOpen, kCmdNothing, kCmdClose, kCmdSave, kCmdSaveAs, kCmdNothing, kCmdQuit});
-  addMenu(tr("&Edit"), "Edit", {kCmdUndo, kCmdNothing, kCmdDelete, kCmdSelectAll});
-  addMenu(tr("&Project"), "Project", {kCmdImportWaves, kCmdCleanProject});
-  addMenu(tr("&View"), "View", {kCmdFont, kCmdGrid});
-  QMenu* windowMenu =
-      addMenu(tr("&Window"), "Window", {kCmdCascade, kCmdTileHorizontally, kCmdTileVertically});
-  mWindowMenu->AttachMenu(windowMenu);
-  QMenu* help = addMenu(tr("&Help"), "Help", {mHelpCommand});
-  help->addSeparator();
-  help->addAction(GetCommandAction(kCmdAbout));
+  mMenus.BuildMenuBar(bar, *mWindowMenu, mHelpCommand);
 }
 
 QAction* CLibrarianApp::GetCommandAction(CommandT command) const {
-  const auto found = mActions.find(command);
-  return found != mActions.end() ? found->second : nullptr;
+  return mMenus.GetCommandAction(command);
 }
 
 void CLibrarianApp::UpdateCommandStatus() {
-  auto update = [](QAction* action, CommandT command) {
-    const SCommandStatus status = GetCommandStatus(command);
-    action->setEnabled(status.enabled);
-    action->setCheckable(status.usesMark);
-    action->setChecked(status.usesMark && status.checked);
-  };
-  for (const auto& [command, action] : mActions) {
-    update(action, command);
-  }
-  for (QAction* action : mWindowMenu->GetActions()) {
-    update(action, static_cast<CommandT>(action->data().toInt()));
-  }
+  mMenus.UpdateCommandStatus(*mWindowMenu);
 }
 
 QWidget* CLibrarianApp::GetStartWindow() const {
@@ -711,148 +556,36 @@ void CLibrarianApp::HandleQuitSignal() {
   DoQuit();
 }
 
-// --- Preferences
+// --- Preferences and work folder
 
 void CLibrarianApp::LoadPreference() {
-  Bris::CDomain& domain = Bris::Domain();
-  long gridState = 0;
-  if (UPreference::SeekTag(kPrefGridSettings, false)) {
-    gridState = UPreference::GetParamValue(kPrefGridState, 0);
-  }
-  const std::pair<const char*, const char*> options[] = {{kPrefWaveOption, kPrefWaveState},
-                                                         {kPrefToneOption, kPrefToneState},
-                                                         {kPrefTnumOption, kPrefTnumState},
-                                                         {kPrefPnumOption, kPrefPnumState}};
-  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
-    long value = 0;
-    if (UPreference::SeekTag(options[i].first, false)) {
-      value = UPreference::GetParamValue(options[i].second, 0);
-    }
-    domain.SetCleanOption(i, value != 0 ? 1 : 0);
-  }
-  long fontNumber = UFontNumber::kApplicationFont;
-  long fontSize = UFontNumber::DefaultPointSize();
-  if (UPreference::SeekTag(kPrefFontSettings, false)) {
-    fontNumber = UPreference::GetParamValue(kPrefFontNumber, fontNumber);
-    fontSize = UPreference::GetParamValue(kPrefFontSize, fontSize);
-  }
-  // A size no font has would leave the lists unreadable.
-  if (fontSize < CSelectFontDialog::kMinSize || fontSize > 255) {
-    fontSize = UFontNumber::DefaultPointSize();
-  }
-  CTableSettings::SetGridState(gridState == 1 ? 1 : 0);
-  CTableSettings::SetFont(static_cast<short>(fontNumber), static_cast<short>(fontSize));
+  UAppPreferences::Load();
 }
 
 void CLibrarianApp::SavePreference() {
-  const Bris::CDomain& domain = Bris::Domain();
-  UPreference::SeekTag(kPrefGeneralSettings, true);
-  UPreference::SetParamValue(kPrefPreferenceVersion, kPreferenceVersion);
-  UPreference::SeekTag(kPrefGridSettings, true);
-  UPreference::SetParamValue(kPrefGridState, CTableSettings::sGridState);
-  const std::pair<const char*, const char*> options[] = {{kPrefWaveOption, kPrefWaveState},
-                                                         {kPrefToneOption, kPrefToneState},
-                                                         {kPrefTnumOption, kPrefTnumState},
-                                                         {kPrefPnumOption, kPrefPnumState}};
-  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
-    UPreference::SeekTag(options[i].first, true);
-    UPreference::SetParamValue(options[i].second, domain.GetCleanOption(i) != 0 ? 1 : 0);
-  }
-  UPreference::SeekTag(kPrefFontSettings, true);
-  UPreference::SetParamValue(kPrefFontNumber, CTableSettings::sFontNum);
-  UPreference::SetParamValue(kPrefFontSize, CTableSettings::sFontSize);
+  UAppPreferences::Save();
 }
 
 void CLibrarianApp::SavePrefLastProject(const std::string& folderPath) {
-  const fs::path folder(Ux::WithoutTrailingSlash(folderPath));
-  const std::string parent = folder.parent_path().string();
-  struct stat info = {};
-  const bool known = ::stat(parent.c_str(), &info) == 0;
-  UPreference::SeekTag(kPrefLastSelectedProject, true);
-  UPreference::SetParamValue(kPrefVRefNum, known ? static_cast<long>(info.st_dev) : 0);
-  UPreference::SetParamValue(kPrefParID, known ? static_cast<long>(info.st_ino) : 0);
-  WriteLongString(kPrefName, folder.filename().string());
-  WriteLongString(kPrefParentPath, parent);
+  UAppPreferences::SaveLastProject(folderPath);
 }
 
 bool CLibrarianApp::LoadPrefLastProject(std::string& folderPath) {
-  folderPath.clear();
-  if (!UPreference::SeekTag(kPrefLastSelectedProject, false)) {
-    return false;
-  }
-  const std::string name = ReadLongString(kPrefName);
-  const std::string parent = ReadLongString(kPrefParentPath);
-  if (!name.empty() && !parent.empty()) {
-    folderPath = (parent == "/" ? parent : parent + "/") + name;
-  }
-  return true;
+  return UAppPreferences::LoadLastProject(folderPath);
 }
 
-// --- Work folder
-
 bool CLibrarianApp::CreateFolder(const std::string& parentPath, const std::string& name) {
-  std::error_code error;
-  if (!fs::is_directory(parentPath, error)) {
-    return false;
-  }
-  const fs::path child = fs::path(parentPath) / name;
-  if (!fs::exists(child, error)) {
-    fs::create_directory(child, error);
-  }
-  return fs::is_directory(child, error);
+  return UWorkFolder::CreateFolder(parentPath, name);
 }
 
 std::string CLibrarianApp::CreateTempFolder() {
-  std::string path = Ux::GetSpecialFolderName(Ux::kApplicationSupportFolder);
-  if (path.empty()) {
-    return std::string();
-  }
-  for (const char* name : {"Taveno", "Brisel Librarian", "BrisWork"}) {
-    if (!CreateFolder(path, name)) {
-      return std::string();
-    }
-    path += std::string("/") + name;
-  }
-  return path + "/";
+  return UWorkFolder::CreateTempFolder();
 }
 
 int CLibrarianApp::KeepWorkFiles(const std::string& folderPath) {
-  const std::string folder = Ux::WithoutTrailingSlash(folderPath);
-  const std::string kept =
-      folder + "/Kept " +
-      QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss").toStdString();
-  int moved = 0;
-  try {
-    std::list<std::string> paths;
-    for (const char* const* extensions :
-         {Bris::FileExt_Patch, Bris::FileExt_Tone, Bris::FileExt_Wave}) {
-      UFileUtils::SearchFiles(folder, extensions, &paths);
-    }
-    if (paths.empty()) {
-      return 0;
-    }
-    fs::create_directories(kept);
-    for (const std::string& path : paths) {
-      std::error_code error;
-      fs::rename(path, kept + "/" + fs::path(path).filename().string(), error);
-      moved += error ? 0 : 1;
-    }
-  } catch (const fs::filesystem_error&) {
-    // Whatever could not be moved stays where it is; nothing is deleted here.
-  }
-  return moved;
+  return UWorkFolder::KeepWorkFiles(folderPath);
 }
 
 int CLibrarianApp::DeleteWorkFiles(const std::string& folderPath) {
-  int deleted = 0;
-  try {
-    for (const char* const* extensions :
-         {Bris::FileExt_Patch, Bris::FileExt_Tone, Bris::FileExt_Wave}) {
-      deleted +=
-          UFileUtils::DeleteSubFiles(Ux::WithoutTrailingSlash(folderPath), extensions, false);
-    }
-  } catch (const fs::filesystem_error&) {
-    // A work folder that cannot be listed has nothing this run could clean up.
-  }
-  return deleted;
+  return UWorkFolder::DeleteWorkFiles(folderPath);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CAppMenus.h"
 #include "framework/CCommander.h"
 
 #include <QKeySequence>
@@ -141,8 +142,6 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void CreateActions();
-  QAction* AddAction(CommandT command, const QString& text, const QKeySequence& shortcut);
   void SetUpHelpMenu();
   void InitializeZel();
   void ShowOrHideStartWindow();
@@ -153,7 +152,7 @@ private:
 
   std::unique_ptr<CQtAlertRunner> mAlertRunner;
   CWindowMenu* mWindowMenu;
-  std::map<CommandT, QAction*> mActions;
+  CAppMenus mMenus{*this};
   CommandT mHelpCommand = 0;
   std::unique_ptr<CStartWindow> mStartWindow;
   std::unique_ptr<CUnixSignalNotifier> mSignalNotifier;

@@ -6,8 +6,8 @@
 #include "app/CLibrarianApp.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
-#include "app/DialogText.h"
 #include "domain/CZelData.h"
+#include "framework/DialogText.h"
 #include "framework/StWatchCursor.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "Zel/Generic/CStringTable.h"
 #include "app/CLibrarianApp.h"
 #include "app/CProjectChooserDialog.h"
-#include "app/DialogText.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/DialogText.h"
 
 #include <QApplication>
 #include <QDir>

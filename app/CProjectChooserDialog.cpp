@@ -2,7 +2,7 @@
 
 #include "Zel/Generic/CErrorOut.h"
 #include "app/CFolderNameDialog.h"
-#include "app/DialogText.h"
+#include "framework/DialogText.h"
 #include "store/FileExt.h"
 
 #include <QComboBox>

@@ -8,14 +8,16 @@
 #include "app/CImportWaveChooser.h"
 #include "app/CLibrarianApp.h"
 #include "app/CLibrarianDoc.h"
-#include "app/DialogText.h"
 #include "app/FileDropRules.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "framework/CPostTaskHandler.h"
+#include "framework/DialogText.h"
 #include "store/FileExt.h"
 #include "views/CColumnHeader.h"
+#include "views/CMemoDialog.h"
 #include "views/CPatchTableView.h"
+#include "views/CRenameDialog.h"
 #include "views/CToneTableView.h"
 #include "views/CWaveTableView.h"
 #include "views/RowDragPayload.h"
@@ -162,7 +164,7 @@ void CProjectWindow::Initialize(CLibrarianDoc* document) {
     LoadColumnWidths(kind, widths);
     CColumnHeader* header = GetHeader(kind);
     CBaseTableView* table = GetTable(kind);
-    table->Initialize(document, header);
+    table->Initialize(this, header);
     for (std::size_t column = 0; column < widths.size(); ++column) {
       const int columnNumber = static_cast<int>(column) + 1;
       header->SetColWidth(widths[column], columnNumber, columnNumber);
@@ -279,6 +281,32 @@ void CProjectWindow::BringToFront() {
   }
   raise();
   activateWindow();
+}
+
+// --- What the lists need
+
+Bris::CZelData& CProjectWindow::GetTableData() {
+  return mDocument->GetZelData();
+}
+
+void CProjectWindow::MarkTableDataModified() {
+  mDocument->SetModified(true);
+}
+
+void CProjectWindow::UpdateTableContents() {
+  mDocument->UpdateWindowContents();
+}
+
+bool CProjectWindow::IsTableProjectWritable() {
+  return mDocument->GetStore().IsWritePossible();
+}
+
+bool CProjectWindow::AskTableName(CCommander* asker, std::string& name) {
+  return CRenameDialog::AskFileName(asker, name);
+}
+
+bool CProjectWindow::AskTableMemo(CCommander* asker, std::string& memo) {
+  return CMemoDialog::AskMemo(asker, memo);
 }
 
 // --- Font, grid and activation order
@@ -530,96 +558,6 @@ void CProjectWindow::RunPendingWork() {
 
 // --- Drags over the window
 
-bool CProjectWindow::ItemIsAcceptable(const QMimeData* mime) const {
-  return FileDropRules::IsWindowDropAcceptable(HasPendingWork(), CErrorOut::sIsAlertOpened,
-                                               FileDropRules::HasLocalItems(mime),
-                                               RowDragPayload::IsBriselData(mime));
-}
-
-Qt::DropAction CProjectWindow::EnterDropArea(const QMimeData* mime, const QPoint& point,
-                                             Qt::KeyboardModifiers modifiers) {
-  mDragActivate.InstallDragActivateTask();
-  if (RowDragPayload::IsBriselData(mime)) {
-    return InsideDropArea(mime, point, modifiers);
-  }
-  return Qt::CopyAction;
-}
-
-Qt::DropAction CProjectWindow::InsideDropArea(const QMimeData* mime, const QPoint& point,
-                                              Qt::KeyboardModifiers modifiers) {
-  if (!RowDragPayload::IsBriselData(mime)) {
-    return Qt::CopyAction;
-  }
-  SDragData* drag = RowDragPayload::ExtractDragData(mime);
-  CBaseTableView* table = drag != nullptr ? FindDropZoneTable(point) : nullptr;
-  if (table != mDropZoneTable) {
-    LeaveDropZoneTable();
-    if (table != nullptr) {
-      mDropZoneTable = table;
-      table->EnterDropArea(*drag, modifiers);
-      // The list watches the rest itself while the drag is in its zone.
-      mDragActivate.RemoveDragActivateTask();
-    }
-  }
-  if (mDropZoneTable == nullptr) {
-    return Qt::IgnoreAction;
-  }
-  const QPoint local = mDropZoneTable->viewport()->mapFrom(this, point);
-  return mDropZoneTable->InsideDropArea(*drag, local, modifiers);
-}
-
-void CProjectWindow::LeaveDropArea() {
-  LeaveDropZoneTable();
-  mDragActivate.RemoveDragActivateTask();
-}
-
-CBaseTableView* CProjectWindow::FindDropZoneTable(const QPoint& point) const {
-  const Bris::CParameter::EDataType kinds[] = {Bris::CParameter::kPatch, Bris::CParameter::kTone,
-                                               Bris::CParameter::kWave};
-  for (Bris::CParameter::EDataType kind : kinds) {
-    CBaseTableView* table = GetTable(kind);
-    if (table->isVisible() && table->PointInDropArea(table->viewport()->mapFrom(this, point))) {
-      return table;
-    }
-  }
-  return nullptr;
-}
-
-void CProjectWindow::LeaveDropZoneTable() {
-  if (mDropZoneTable != nullptr) {
-    std::exchange(mDropZoneTable, nullptr)->LeaveDropArea();
-    mDragActivate.InstallDragActivateTask();
-  }
-}
-
-bool CProjectWindow::DoDragReceive(const QMimeData* mime) {
-  if (HasPendingWork() || CErrorOut::sIsAlertOpened || RowDragPayload::IsBriselData(mime)) {
-    return false;
-  }
-  const FileDropRules::SPlan plan =
-      FileDropRules::PlanFileDrop(FileDropRules::LocalItems(mime), &IsValidFileName);
-  if (plan.IsEmpty()) {
-    return false;
-  }
-  // The work waits until the drop has finished: the desktop's drag must not hang on an import
-  // or on the windows of a project being opened.
-  if (!plan.importFiles.empty()) {
-    PostImportWaves(plan.importFiles);
-  }
-  if (!plan.projectFolder.empty()) {
-    PostOpenProject(plan.projectFolder);
-  }
-  QTimer::singleShot(0, this, &CProjectWindow::SpendTime);
-  return true;
-}
-
-void CProjectWindow::HandleDragActivate() {
-  if (!isActiveWindow()) {
-    BringToFront();
-  }
-  mDragActivate.RemoveDragActivateTask();
-}
-
 void CProjectWindow::SpendTime() {
   if (HasPendingWork()) {
     RunPendingWork();
@@ -627,55 +565,17 @@ void CProjectWindow::SpendTime() {
 }
 
 void CProjectWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!ItemIsAcceptable(event->mimeData())) {
-    event->ignore();
-    return;
-  }
-  const Qt::DropAction action =
-      EnterDropArea(event->mimeData(), event->position().toPoint(), event->modifiers());
-  // A row drag is taken even where it cannot drop, so that the scroll zones of the lists see it.
-  event->setDropAction(action == Qt::IgnoreAction ? Qt::CopyAction : action);
-  event->accept();
+  mDropTarget.DragEnterEvent(event);
 }
 
 void CProjectWindow::dragMoveEvent(QDragMoveEvent* event) {
-  if (!ItemIsAcceptable(event->mimeData())) {
-    event->ignore();
-    return;
-  }
-  const Qt::DropAction action =
-      InsideDropArea(event->mimeData(), event->position().toPoint(), event->modifiers());
-  if (action == Qt::IgnoreAction ||
-      (mDropZoneTable != nullptr && mDropZoneTable->GetDropRow() == 0)) {
-    event->ignore();
-    return;
-  }
-  event->setDropAction(action);
-  event->accept();
+  mDropTarget.DragMoveEvent(event);
 }
 
 void CProjectWindow::dragLeaveEvent(QDragLeaveEvent* event) {
-  LeaveDropArea();
-  event->accept();
+  mDropTarget.DragLeaveEvent(event);
 }
 
 void CProjectWindow::dropEvent(QDropEvent* event) {
-  bool received = false;
-  Qt::DropAction action = Qt::CopyAction;
-  if (RowDragPayload::IsBriselData(event->mimeData())) {
-    SDragData* drag = RowDragPayload::ExtractDragData(event->mimeData());
-    if (drag != nullptr && mDropZoneTable != nullptr) {
-      action = event->dropAction();
-      received = mDropZoneTable->ReceiveDragItem(*drag);
-    }
-  } else {
-    received = DoDragReceive(event->mimeData());
-  }
-  LeaveDropArea();
-  if (!received) {
-    event->ignore();
-    return;
-  }
-  event->setDropAction(action);
-  event->accept();
+  mDropTarget.DropEvent(event);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/CProjectWindowDropTarget.h"
 #include "domain/CParameter.h"
 #include "framework/CCommander.h"
 #include "framework/CDragActivateTask.h"
+#include "views/ITableHost.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -27,8 +29,8 @@ class QSplitter;
 // The window of one project: the patch, tone and wave lists side by side under their column
 // headers, the project's folder path and the total wave size. It handles Clean Project and Import
 // Waves, keeps the list of open project windows in activation order and passes font and grid
-// changes on to every list.
-class CProjectWindow : public QMainWindow, public CCommander {
+// changes on to every list. Its lists reach it, and through it the document, as their ITableHost.
+class CProjectWindow : public QMainWindow, public CCommander, public ITableHost {
   Q_OBJECT
 
 public:
@@ -89,24 +91,42 @@ public:
   // --- Drags over the window (points in window coordinates)
   // Files from the desktop, or a row drag, unless an earlier drop still waits or an alert is
   // open.
-  bool ItemIsAcceptable(const QMimeData* mime) const;
+  bool ItemIsAcceptable(const QMimeData* mime) const { return mDropTarget.ItemIsAcceptable(mime); }
   // A row drag over the window itself drops nowhere, except in the scroll zones just above and
   // below a list, which belong to that list. The drop action to show.
   Qt::DropAction EnterDropArea(const QMimeData* mime, const QPoint& point,
-                               Qt::KeyboardModifiers modifiers);
+                               Qt::KeyboardModifiers modifiers) {
+    return mDropTarget.EnterDropArea(mime, point, modifiers);
+  }
   Qt::DropAction InsideDropArea(const QMimeData* mime, const QPoint& point,
-                                Qt::KeyboardModifiers modifiers);
-  void LeaveDropArea();
+                                Qt::KeyboardModifiers modifiers) {
+    return mDropTarget.InsideDropArea(mime, point, modifiers);
+  }
+  void LeaveDropArea() { mDropTarget.LeaveDropArea(); }
   // Files dropped from the desktop: audio files to import or a single project folder to open,
   // both once the drop has finished. Nothing, and no message, when a file's name is refused.
-  bool DoDragReceive(const QMimeData* mime);
+  bool DoDragReceive(const QMimeData* mime) { return mDropTarget.DoDragReceive(mime); }
   // The drag has rested over the window: it comes to the front.
-  void HandleDragActivate();
+  void HandleDragActivate() { mDropTarget.HandleDragActivate(); }
   // The work a drop left, should its task not have run it yet.
   void SpendTime();
   // The list whose scroll zone the drag is in, or null.
-  CBaseTableView* GetDropZoneTable() const { return mDropZoneTable; }
-  CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
+  CBaseTableView* GetDropZoneTable() const { return mDropTarget.GetDropZoneTable(); }
+  CDragActivateTask& GetDragActivateTask() { return mDropTarget.GetDragActivateTask(); }
+
+  // --- What the lists need of their window and document
+  Bris::CZelData& GetTableData() override;
+  void MarkTableDataModified() override;
+  void UpdateTableContents() override;
+  bool IsTableProjectWritable() override;
+  CBaseTableView* GetHostTable(Bris::CParameter::EDataType kind) const override {
+    return GetTable(kind);
+  }
+  CCommander* GetTableSuperCommander() override { return this; }
+  bool IsHostWindowActive() const override { return isActiveWindow(); }
+  void BringHostToFront() override { BringToFront(); }
+  bool AskTableName(CCommander* asker, std::string& name) override;
+  bool AskTableMemo(CCommander* asker, std::string& memo) override;
 
   // Window size and column widths of the preferences ("General Settings").
   static void LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths);
@@ -124,9 +144,6 @@ protected:
 private:
   void BuildPanes();
   void HandlePostTask(std::int32_t task, void* data);
-  // The list whose frame, widened by its scroll zones, holds the window point.
-  CBaseTableView* FindDropZoneTable(const QPoint& point) const;
-  void LeaveDropZoneTable();
   void SaveWindowSize() const;
   // The stored window size, else one that shows every column of the three lists.
   void ResizeToStoredOrFittingSize(const QList<int>& paneWidths);
@@ -144,7 +161,6 @@ private:
   std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
   std::vector<std::string> mPendingImport;
   std::string mPendingProject;
-  CBaseTableView* mDropZoneTable = nullptr;
-  CDragActivateTask mDragActivate{[this] { HandleDragActivate(); }};
+  CProjectWindowDropTarget mDropTarget{*this};
   bool mInitialized = false;
 };

@@ -1,7 +1,7 @@
 #include "app/CSelectFontDialog.h"
 
-#include "app/UDialogParent.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/UDialogParent.h"
 #include "framework/UFontNumber.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/CSetGridDialog.h"
 
-#include "app/UDialogParent.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/UDialogParent.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

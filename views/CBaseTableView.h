@@ -2,28 +2,27 @@
 
 #include "domain/CParameter.h"
 #include "framework/CCommander.h"
-#include "framework/CDragActivateTask.h"
-#include "framework/CDragAutoScroll.h"
+#include "views/CRowSelection.h"
+#include "views/CTableCellEditor.h"
+#include "views/CTableCellPainter.h"
+#include "views/CTableDragSource.h"
+#include "views/CTableDropTarget.h"
+#include "views/CTableMarquee.h"
+#include "views/CTableMouseTracker.h"
 #include "views/CTableViewEx.h"
+#include "views/CUnwritableWarning.h"
 
-#include <QColor>
 #include <QFont>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QTimer>
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class CColumnHeader;
-class CLibrarianDoc;
-class CPostTaskHandler;
-class QDrag;
+class ITableHost;
 class QMimeData;
 struct SDragData;
 
@@ -38,7 +37,11 @@ class CZelData;
 // with the shared list font and grid. The patch, tone and wave lists derive from it.
 //
 // Every behaviour is reachable through a handler (HandleClick, HandleKey, HandleRename, ...), so
-// it can be driven without a screen; the Qt event handlers only translate events into them.
+// it can be driven without a screen; the Qt event handlers only translate events into them. Each
+// responsibility lives in a part of its own (the row selection, the marquee, the mouse, cell
+// painting, cell editing, the drag source, the drop target, the unwritable warning); the view
+// keeps the operations and passes them on. It reaches its window and document only through
+// ITableHost.
 class CBaseTableView : public CTableViewEx, public CCommander {
   Q_OBJECT
 
@@ -53,17 +56,17 @@ public:
 
   // Runs the platform drag and returns once it has ended. Tests replace it to play the part of
   // the lists the drag passes over.
-  using DragRunner = std::function<Qt::DropAction(QDrag& drag)>;
+  using DragRunner = CTableDragSource::DragRunner;
   // Returns the runner installed before; an empty runner restores the platform drag.
   static DragRunner SetDragRunner(DragRunner runner);
 
   explicit CBaseTableView(QWidget* parent = nullptr);
   ~CBaseTableView() override;
 
-  // Connects the view to the document whose data set it shows and to its column header; both are
-  // required. The window is the view's super commander.
-  void Initialize(CLibrarianDoc* document, CColumnHeader* header);
-  CLibrarianDoc* GetDocument() const { return mDocument; }
+  // Connects the view to the window whose project it shows and to its column header; both are
+  // required. The host names the view's super commander.
+  void Initialize(ITableHost* host, CColumnHeader* header);
+  ITableHost* GetHost() const { return mHost; }
   CColumnHeader* GetHeader() const { return mHeader; }
 
   // --- The data
@@ -98,7 +101,7 @@ public:
   int GetFirstSelectedRow() const; // 0 when none
   int GetLastSelectedRow() const;  // 0 when none
   // The row of the last plain click, 0 for none.
-  int GetAnchorRow() const { return mAnchorRow; }
+  int GetAnchorRow() const { return mSelection.GetAnchor(); }
   // Shows in the window's other two lists the slots the selected ones are linked to.
   virtual void SelectReferredItems() = 0;
 
@@ -125,12 +128,12 @@ public:
   void HandleClickOutside(Qt::KeyboardModifiers modifiers);
   // Marquee selection: starts at a viewport point, follows the mouse (clamped to the visible
   // frame) and ends when the button is released.
-  void BeginMarquee(const QPoint& local);
-  void TrackMarqueeTo(const QPoint& local);
-  void EndMarquee();
-  bool IsTrackingMarquee() const { return mMarqueeTracking; }
+  void BeginMarquee(const QPoint& local) { mMarquee.Begin(local); }
+  void TrackMarqueeTo(const QPoint& local) { mMarquee.TrackTo(local); }
+  void EndMarquee() { mMarquee.End(); }
+  bool IsTrackingMarquee() const { return mMarquee.IsTracking(); }
   // The marquee in image coordinates (empty when none).
-  QRect GetMarqueeRect() const;
+  QRect GetMarqueeRect() const { return mMarquee.GetRect(); }
 
   // --- Cells
   virtual QString GetCellText(int row, int col) const = 0;
@@ -146,53 +149,63 @@ public:
   // Starts a row drag of the selection from clickedRow (the selected slots go into the domain
   // clipboard for the drag's lifetime) and, once the platform drag has ended, carries out the
   // drop that a list accepted.
-  virtual void TrackDrag(int clickedRow, const QPoint& local);
+  virtual void TrackDrag(int clickedRow, const QPoint& /*local*/) {
+    mDragSource.TrackDrag(clickedRow);
+  }
   // Pastes the clipboard into the accepted drag's target list and, for a move, blanks the
   // selected source slots; selects the pasted rows and marks the documents modified.
-  void FinishDragAndDrop(SDragData& drag);
+  void FinishDragAndDrop(SDragData& drag) { mDragSource.FinishDragAndDrop(drag); }
 
   // --- Row drags: the target (points in viewport coordinates)
   // A list takes a row drag of this program while it is enabled and no alert is open.
-  bool ItemIsAcceptable(const QMimeData* mime) const;
+  bool ItemIsAcceptable(const QMimeData* mime) const { return mDropTarget.ItemIsAcceptable(mime); }
   // The drag arrives: how many records this list would receive (0: it refuses the drag) and the
   // modes from the keys held. The drop action to show.
-  Qt::DropAction EnterDropArea(SDragData& drag, Qt::KeyboardModifiers modifiers);
+  Qt::DropAction EnterDropArea(SDragData& drag, Qt::KeyboardModifiers modifiers) {
+    return mDropTarget.EnterDropArea(drag, modifiers);
+  }
   // The drag moves over the list or its scroll zones above and below: modes, auto-scrolling and
   // the drop row. The drop action to show (IgnoreAction where nothing would be dropped).
   Qt::DropAction InsideDropArea(SDragData& drag, const QPoint& local,
-                                Qt::KeyboardModifiers modifiers);
-  void LeaveDropArea();
+                                Qt::KeyboardModifiers modifiers) {
+    return mDropTarget.InsideDropArea(drag, local, modifiers);
+  }
+  void LeaveDropArea() { mDropTarget.LeaveDropArea(); }
   // The list's frame and the scroll zones 20 pixels above and below it.
-  bool PointInDropArea(const QPoint& local) const;
+  bool PointInDropArea(const QPoint& local) const { return mDropTarget.PointInDropArea(local); }
   // The row a drop at local would start on, 0 for none (see RowDropRules::DropRowForHit).
-  int GetDropRowByPoint(const QPoint& local, std::uint32_t rowsBefore, std::uint32_t count) const;
+  int GetDropRowByPoint(const QPoint& local, std::uint32_t rowsBefore, std::uint32_t count) const {
+    return mDropTarget.GetDropRowByPoint(local, rowsBefore, count);
+  }
   // One auto-scroll step of step rows; the drop row follows.
-  void HandleDragScroll(bool down, int step);
+  void HandleDragScroll(bool down, int step) { mDropTarget.HandleDragScroll(down, step); }
   // The drop: records this list and the drop row in the drag; the source carries it out once the
   // platform drag has ended. False when refused.
-  bool ReceiveDragItem(SDragData& drag);
+  bool ReceiveDragItem(SDragData& drag) { return mDropTarget.ReceiveDragItem(drag); }
   // The drag has rested over this list: its window comes to the front.
-  void HandleDragActivate();
+  void HandleDragActivate() { mDropTarget.HandleDragActivate(); }
 
-  int GetDropRow() const { return mDropRow; }
-  std::uint32_t GetDropCount() const { return mDropCount; }
+  int GetDropRow() const { return mDropTarget.GetDropRow(); }
+  std::uint32_t GetDropCount() const { return mDropTarget.GetDropCount(); }
   // The drop feedback in viewport coordinates; empty while none is shown.
-  QRect GetDropHiliteRect() const;
-  bool IsDragScrolling() const { return mDragScroll.IsScrolling(); }
-  bool IsDragActivateInstalled() const { return mDragActivate.IsInstalled(); }
-  CDragAutoScroll& GetDragAutoScroll() { return mDragScroll; }
+  QRect GetDropHiliteRect() const { return mDropTarget.GetDropHiliteRect(); }
+  bool IsDragScrolling() const { return mDropTarget.GetDragAutoScroll().IsScrolling(); }
+  bool IsDragActivateInstalled() const { return mDropTarget.GetDragActivateTask().IsInstalled(); }
+  CDragAutoScroll& GetDragAutoScroll() { return mDropTarget.GetDragAutoScroll(); }
   // Keys pressed or released without moving the mouse send no drag event: while a drag is over
   // the list, the keys are looked at every 1/12 s, and a change counts as a move on the spot.
-  void PollDropModifiers();
+  void PollDropModifiers() { mDropTarget.PollDropModifiers(); }
   // Where the poll reads the keys; tests replace it.
-  using ModifierSource = std::function<Qt::KeyboardModifiers()>;
-  void SetModifierSource(ModifierSource source) { mModifierSource = std::move(source); }
-  CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
+  using ModifierSource = CTableDropTarget::ModifierSource;
+  void SetModifierSource(ModifierSource source) {
+    mDropTarget.SetModifierSource(std::move(source));
+  }
+  CDragActivateTask& GetDragActivateTask() { return mDropTarget.GetDragActivateTask(); }
 
   // --- Activation of the window (the unwritable-project warning of the patch and tone lists)
-  void HandleActivate();
-  void HandleDeactivate();
-  int GetWarningCounter() const { return mWarningCounter; }
+  void HandleActivate() { mUnwritableWarning.HandleActivate(); }
+  void HandleDeactivate() { mUnwritableWarning.HandleDeactivate(); }
+  int GetWarningCounter() const { return mUnwritableWarning.GetCounter(); }
 
 protected:
   static constexpr int kReferredArrowSize = 16;
@@ -235,81 +248,22 @@ protected:
   void dropEvent(QDropEvent* event) override;
 
 private:
+  friend class CTableCellEditor;
+  friend class CTableCellPainter;
+  friend class CTableMarquee;
+  friend class CUnwritableWarning;
+
   void ClickSelect(int row, Qt::KeyboardModifiers modifiers, int clickCount);
-  // Rows (1-based) whose cells intersect the image rectangle: first > last when none.
-  void GetRowSpan(const QRect& imageRect, int& firstRow, int& lastRow) const;
-  void UpdateMarqueeSelection(const QRect& oldRect, const QRect& newRect);
-  QPoint ClampToFrame(const QPoint& local) const;
-  void MarqueeAutoScroll();
-  void EditName(unsigned int index);
-  void EditMemo(unsigned int index, int line);
-  void PrepareUndo();
 
-  // Drop feedback: shown for the drop row and count in the current mode, or erased.
-  void DrawDropHilite(int row, std::uint32_t count);
-  void EraseDropHilite();
-  // Sets the insert mode and the copy flag from the keys; redraws the feedback when the mode
-  // changed.
-  void UpdateDropModes(const SDragData& drag, Qt::KeyboardModifiers modifiers);
-  Qt::DropAction CurrentDropAction() const;
-  // Carries out what the drop edit asks of the lists and windows.
-  void ShowDropResult(CBaseTableView& target, const SDragData& drag, unsigned int pastedCount,
-                      bool sourceChanged);
-
-  CLibrarianDoc* mDocument = nullptr;
+  ITableHost* mHost = nullptr;
   CColumnHeader* mHeader = nullptr;
   QFont mTextFont;
-
-  std::vector<char> mSelected; // one flag per row
-  int mAnchorRow = 0;
-
-  // Mouse press state: a plain press on a selected row waits for the release (or a drag).
-  bool mPressOnCell = false;
-  bool mPressPending = false;
-  bool mDragPossible = false;
-  int mPressRow = 0;
-  int mPressCol = 0;
-  QPoint mPressPoint;
-
-  bool mMarqueeTracking = false;
-  bool mMarqueeShown = false;
-  QPoint mMarqueeAnchor; // image coordinates
-  QRect mMarqueeRect;    // image coordinates
-  QPoint mLastMouse;     // viewport coordinates
-  QTimer mMarqueeTimer;
-
-  // Looked up once per paint for all its cells.
-  struct SPaintState {
-    int blankTop = 0;
-    bool gridOn = false;
-    QColor base, tail, grid, text, highlight, highlightedText;
-    QFontMetrics metrics{QFont()};
-  };
-  SPaintState mPaint;
-
-  // The row drag over the list: the drop row (0: none) and the records it would drop (0: the
-  // list refuses it).
-  SDragData* mDropDrag = nullptr;
-  int mDropRow = 0;
-  std::uint32_t mDropCount = 0;
-  bool mHiliteShown = false;
-  int mHiliteRow = 0;
-  std::uint32_t mHiliteCount = 0;
-  bool mHiliteInsert = false;
-  CDragAutoScroll mDragScroll{[this](bool down, int step) { HandleDragScroll(down, step); }};
-  CDragActivateTask mDragActivate{[this] { HandleDragActivate(); }};
-  QTimer mModifierPoll;
-  Qt::KeyboardModifiers mPolledModifiers;
-  ModifierSource mModifierSource{[] { return QGuiApplication::queryKeyboardModifiers(); }};
-  QPoint mLastDropPoint; // where the drag last moved over the list
-
-  bool mWarnsUnwritable = false;
-  int mWarningCounter = 0;
-  std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
-  static inline CBaseTableView* sPendingWarningView = nullptr;
-
-  bool IsProjectWritable() const;
-  // The project last checked for the activation being dispatched, and the answer.
-  static inline const CLibrarianDoc* sWritableCheckDocument = nullptr;
-  static inline bool sWritableCheckResult = true;
+  CRowSelection mSelection;
+  CTableMarquee mMarquee{*this};
+  CTableMouseTracker mMouse{*this};
+  CTableCellPainter mCellPainter{*this};
+  CTableCellEditor mCellEditor{*this};
+  CTableDragSource mDragSource{*this};
+  CTableDropTarget mDropTarget{*this};
+  CUnwritableWarning mUnwritableWarning{*this};
 };

@@ -1,7 +1,7 @@
 #include "views/CPatchTableView.h"
 
-#include "app/DialogText.h"
 #include "domain/CZelData.h"
+#include "framework/DialogText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "views/CToneTableView.h"
 
-#include "app/DialogText.h"
 #include "domain/CZelData.h"
+#include "framework/DialogText.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ QString CToneTableView::GetCellText(int row, int col) const {
 }
 
 bool CToneTableView::IsReferredRow(int row) const {
-  if (GetDocument() == nullptr || row < 1 || row > GetRowCount()) {
+  if (GetHost() == nullptr || row < 1 || row > GetRowCount()) {
     return false;
   }
   const Bris::CZelData& data = GetZelData();

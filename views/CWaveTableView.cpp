@@ -1,7 +1,7 @@
 #include "views/CWaveTableView.h"
 
-#include "app/DialogText.h"
 #include "domain/CZelData.h"
+#include "framework/DialogText.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ QString CWaveTableView::GetCellText(int row, int col) const {
 }
 
 bool CWaveTableView::IsReferredRow(int row) const {
-  if (GetDocument() == nullptr || row < 1 || row > GetRowCount()) {
+  if (GetHost() == nullptr || row < 1 || row > GetRowCount()) {
     return false;
   }
   const Bris::CZelData& data = GetZelData();

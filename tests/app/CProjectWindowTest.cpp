@@ -89,7 +89,7 @@ TEST_F(CProjectWindowTest, Window_HasItsPanesByIdAndTheListsShowTheProject) {
     ASSERT_NE(nullptr, table) << id;
     EXPECT_EQ(table, window->GetTable(kind));
     EXPECT_EQ(kind, table->GetParamType());
-    EXPECT_EQ(document, table->GetDocument());
+    EXPECT_EQ(window, table->GetHost());
   }
   for (const char* id : {"Phdr", "Nhdr", "Whdr"}) {
     EXPECT_NE(nullptr, window->findChild<CColumnHeader*>(QLatin1String(id))) << id;

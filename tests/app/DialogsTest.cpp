@@ -1,11 +1,11 @@
 #include "app/CFolderNameDialog.h"
 #include "app/CImportWaveChooser.h"
-#include "app/CMemoDialog.h"
-#include "app/CMemoEditBox.h"
-#include "app/CRenameDialog.h"
 #include "app/CSelectFontDialog.h"
-#include "app/DialogText.h"
+#include "framework/CMemoEditBox.h"
+#include "framework/DialogText.h"
 #include "gui_support/GuiTestSupport.h"
+#include "views/CMemoDialog.h"
+#include "views/CRenameDialog.h"
 
 #include <QApplication>
 #include <QClipboard>

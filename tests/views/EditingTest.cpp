@@ -1,9 +1,9 @@
 #include "ViewsFixture.h"
 
-#include "app/CMemoDialog.h"
-#include "app/CMemoEditBox.h"
-#include "app/CRenameDialog.h"
 #include "domain/CZelData.h"
+#include "framework/CMemoEditBox.h"
+#include "views/CMemoDialog.h"
+#include "views/CRenameDialog.h"
 
 #include <QLineEdit>
 

@@ -147,7 +147,7 @@ TEST_F(HeaderTest, WidthsGivenBeforeLinking_GoToTheTable) {
   CColumnHeader header;
   header.SetColWidth(77, 3, 3);
   CPatchTableView table;
-  table.Initialize(mDoc.get(), &header);
+  table.Initialize(mWindow, &header);
   EXPECT_EQ(table.GetColWidth(3), 77);
   EXPECT_EQ(header.GetColCount(), 7);
   EXPECT_EQ(header.GetColWidth(2), 150); // taken from the table

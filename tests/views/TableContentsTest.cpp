@@ -131,7 +131,7 @@ public:
 TEST_F(ListsTest, Painting_AsksTextsOfVisibleCellsOnly) {
   CColumnHeader header;
   CCountingToneTable table;
-  table.Initialize(mDoc.get(), &header);
+  table.Initialize(mWindow, &header);
   table.resize(400, 200);
   table.show();
   (void)table.grab();
@@ -154,7 +154,7 @@ TEST_F(ListsTest, WindowActivationChange_RepaintsTheCellsSoTheArrowsFollowIt) {
   // the list itself can ask for the repaint)
   CColumnHeader header;
   CCountingToneTable table;
-  table.Initialize(mDoc.get(), &header);
+  table.Initialize(mWindow, &header);
   QPalette palette = table.palette();
   for (int role = 0; role < QPalette::NColorRoles; ++role) {
     const auto colorRole = static_cast<QPalette::ColorRole>(role);
@@ -186,7 +186,7 @@ TEST_F(ListsTest, GridOn_DrawsLinesAlsoBeyondLastColumnAndBelowLastRow) {
   // GIVEN a patch list tall and wide enough to show empty space after its rows and columns
   CColumnHeader header;
   CPatchTableView table;
-  table.Initialize(mDoc.get(), &header);
+  table.Initialize(mWindow, &header);
   for (int col = 1; col <= table.GetColCount(); ++col) {
     header.SetColWidth(40, col, col);
   }
@@ -218,7 +218,7 @@ TEST_F(ListsTest, GridOn_DrawsLinesAlsoBeyondLastColumnAndBelowLastRow) {
 TEST_F(ListsTest, RowsAfterLastUsedSlot_AreDrawnInTheTailColour) {
   CColumnHeader header;
   CPatchTableView table;
-  table.Initialize(mDoc.get(), &header);
+  table.Initialize(mWindow, &header);
   table.resize(300, 20 * table.GetRowHeight());
   table.show();
   const int rowHeight = table.GetRowHeight();

@@ -1,6 +1,6 @@
-#include "app/CNameFieldValidator.h"
+#include "framework/CNameFieldValidator.h"
 
-#include "app/DialogText.h"
+#include "framework/DialogText.h"
 
 CNameFieldValidator::CNameFieldValidator(int maxBytes, QObject* parent)
     : QValidator(parent), mMaxBytes(maxBytes) {}

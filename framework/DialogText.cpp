@@ -1,4 +1,4 @@
-#include "app/DialogText.h"
+#include "framework/DialogText.h"
 
 #include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/ZelString.h"

@@ -1,9 +1,9 @@
-#include "app/CMemoDialog.h"
+#include "views/CMemoDialog.h"
 
-#include "app/CMemoEditBox.h"
-#include "app/DialogText.h"
-#include "app/UDialogParent.h"
+#include "framework/CMemoEditBox.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/DialogText.h"
+#include "framework/UDialogParent.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "app/UDialogParent.h"
+#include "framework/UDialogParent.h"
 
 #include "framework/CCommander.h"
 

@@ -1,9 +1,9 @@
-#include "app/CRenameDialog.h"
+#include "views/CRenameDialog.h"
 
-#include "app/CNameFieldValidator.h"
-#include "app/DialogText.h"
-#include "app/UDialogParent.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/CNameFieldValidator.h"
+#include "framework/DialogText.h"
+#include "framework/UDialogParent.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "app/CMemoEditBox.h"
+#include "framework/CMemoEditBox.h"
 
-#include "app/DialogText.h"
+#include "framework/DialogText.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "framework/CDragActivateTask.h"
+
+#include <QPoint>
+#include <Qt>
+
+class CBaseTableView;
+class CProjectWindow;
+class QDragEnterEvent;
+class QDragLeaveEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
+
+// A project window as a drop target (points in window coordinates): files from the desktop to
+// import or a project folder to open, and row drags, which drop nowhere on the window itself
+// except in the scroll zones just above and below a list, which belong to that list.
+class CProjectWindowDropTarget {
+public:
+  explicit CProjectWindowDropTarget(CProjectWindow& window);
+
+  bool ItemIsAcceptable(const QMimeData* mime) const;
+  Qt::DropAction EnterDropArea(const QMimeData* mime, const QPoint& point,
+                               Qt::KeyboardModifiers modifiers);
+  Qt::DropAction InsideDropArea(const QMimeData* mime, const QPoint& point,
+                                Qt::KeyboardModifiers modifiers);
+  void LeaveDropArea();
+  bool DoDragReceive(const QMimeData* mime);
+  void HandleDragActivate();
+  CBaseTableView* GetDropZoneTable() const { return mDropZoneTable; }
+  CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
+
+  // The Qt drag events of the window.
+  void DragEnterEvent(QDragEnterEvent* event);
+  void DragMoveEvent(QDragMoveEvent* event);
+  void DragLeaveEvent(QDragLeaveEvent* event);
+  void DropEvent(QDropEvent* event);
+
+private:
+  // The list whose frame, widened by its scroll zones, holds the window point.
+  CBaseTableView* FindDropZoneTable(const QPoint& point) const;
+  void LeaveDropZoneTable();
+
+  CProjectWindow& mWindow;
+  CBaseTableView* mDropZoneTable = nullptr;
+  CDragActivateTask mDragActivate;
+};
