@@ -40,11 +40,16 @@ void CParameter::Initialize() {
 }
 
 void CParameter::SetFinalName(const std::string& name, bool fromFileName) {
-  mName = fromFileName ? NameFromFilePath(name) : name;
+  mName = FinalName(name, fromFileName);
+}
+
+std::string CParameter::FinalName(const std::string& name, bool fromFileName) {
+  std::string finalName = fromFileName ? NameFromFilePath(name) : name;
   // The cut counts bytes; the list views deal with a character split at the end.
-  if (mName.size() > kMaxNameBytes) {
-    mName.resize(kMaxNameBytes);
+  if (finalName.size() > kMaxNameBytes) {
+    finalName.resize(kMaxNameBytes);
   }
+  return finalName;
 }
 
 const std::string& CParameter::GetMemo(int line) const {

@@ -29,6 +29,8 @@ public:
   // Sets the displayed name, cut to 12 bytes. With fromFileName the string is a data-file path
   // "<folder>/NNN name.ext" and only "name" is kept.
   void SetFinalName(const std::string& name, bool fromFileName);
+  // The name SetFinalName would set, for callers that hold no record.
+  static std::string FinalName(const std::string& name, bool fromFileName);
 
   // Memo lines 0..3; other line numbers read "" and are not stored.
   const std::string& GetMemo(int line) const;

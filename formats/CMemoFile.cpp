@@ -47,14 +47,22 @@ const char* CMemoFile::FileName(CParameter::EDataType kind) {
 }
 
 void CMemoFile::Read(std::istream& in, CParameterArray& records) {
+  ReadLines(in, records.size(),
+            [&records](std::size_t slotIndex, int memoLine, const std::string& text) {
+              if (CParameter* record = records[slotIndex]) {
+                record->SetMemo(memoLine, text);
+              }
+            });
+}
+
+void CMemoFile::ReadLines(
+    std::istream& in, std::size_t slotCount,
+    const std::function<void(std::size_t slotIndex, int memoLine, const std::string& text)>& take) {
   std::array<char, kMaxLineBytes + 1> buffer;
   std::string line;
-  const std::size_t lineCount = records.size() * CParameter::kMemoLineCount;
+  const std::size_t lineCount = slotCount * CParameter::kMemoLineCount;
   for (std::size_t k = 0; k < lineCount && ReadLine(in, buffer, line); ++k) {
-    CParameter* record = records[k / CParameter::kMemoLineCount];
-    if (record != nullptr) {
-      record->SetMemo(static_cast<int>(k % CParameter::kMemoLineCount), line);
-    }
+    take(k / CParameter::kMemoLineCount, static_cast<int>(k % CParameter::kMemoLineCount), line);
   }
 }
 

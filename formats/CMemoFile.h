@@ -4,6 +4,7 @@
 #include "domain/CParameterArray.h"
 
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -22,6 +23,11 @@ public:
   // Line k goes to memo k mod 4 of record k div 4. Reading stops at the end of the input or after
   // the last record's fourth memo; a last line without a line feed is taken. Never fails.
   static void Read(std::istream& in, CParameterArray& records);
+  // The same reading without records: take(slotIndex, memoLine, text) for every line of the
+  // first slotCount slots that the input holds.
+  static void ReadLines(std::istream& in, std::size_t slotCount,
+                        const std::function<void(std::size_t slotIndex, int memoLine,
+                                                 const std::string& text)>& take);
   // Writes four lines per record (null records give empty lines).
   static void Write(std::ostream& out, const CParameterArray& records);
 
