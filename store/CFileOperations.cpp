@@ -148,14 +148,14 @@ bool CFileOperations::CreateNewFile(const std::string& path) {
 
 bool CFileOperations::Rename(const std::string& from, const std::string& to, bool replace) {
   if (replace) {
-    return std::rename(from.c_str(), to.c_str()) == 0 || Fail("rename", from);
+    return std::rename(from.c_str(), to.c_str()) == 0 || Fail("rename", to);
   }
 #ifdef RENAME_NOREPLACE
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
     return true;
   }
   if (errno != EINVAL && errno != ENOSYS) {
-    return Fail("rename", from);
+    return Fail("rename", to);
   }
 #endif
   // A hard link never replaces anything; folders on media without links get the plain check.
@@ -166,7 +166,7 @@ bool CFileOperations::Rename(const std::string& from, const std::string& to, boo
   if (errno == EEXIST || Exists(to)) {
     return Fail("rename", to, std::strerror(EEXIST));
   }
-  return std::rename(from.c_str(), to.c_str()) == 0 || Fail("rename", from);
+  return std::rename(from.c_str(), to.c_str()) == 0 || Fail("rename", to);
 }
 
 bool CFileOperations::RemoveOwnFile(const std::string& path) {

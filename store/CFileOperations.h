@@ -34,7 +34,8 @@ public:
   virtual bool WriteFile(const std::string& path, const std::string& contents);
   // Creates path as a new, empty file; false when anything is there already. Reserves a name.
   virtual bool CreateNewFile(const std::string& path);
-  // Renames from to to; with replace false, an existing file at to makes it fail.
+  // Renames from to to; with replace false, an existing file at to makes it fail. A failure names
+  // to, the file the user knows.
   virtual bool Rename(const std::string& from, const std::string& to, bool replace);
   // Deletes one of the program's own files (a temporary or a sheltered copy); never a user's.
   virtual bool RemoveOwnFile(const std::string& path);
@@ -46,6 +47,7 @@ public:
   virtual bool Flush(const std::vector<std::string>& paths);
 
   const SError& GetLastError() const { return mLastError; }
+  void ClearLastError() { mLastError = SError(); }
   // The last failure as one line: "step: path: reason".
   std::string DescribeLastError() const;
 

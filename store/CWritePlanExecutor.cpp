@@ -67,6 +67,18 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
   CFileOperations& operations = mDocument.GetFileOperations();
   std::vector<bool> commitSkipped(plan.mCommit.size(), false);
   std::set<std::string> prepared;
+  const std::string workFolder = Domain().GetWorkFolderPath();
+  const std::string journalPath =
+      workFolder.empty() ? std::string()
+                         : CSaveJournal::PathFor(workFolder, mDocument.GetZelData().mProjectPath);
+  if (!journalPath.empty()) {
+    // Not committed yet: should the process die while preparing, the next start removes the
+    // temporary files it names and nothing else. Not flushed: at worst hidden files stay.
+    CSaveJournal::SContents intent;
+    intent.projectPath = mDocument.GetZelData().mProjectPath;
+    intent.temporaries = plan.Temporaries();
+    operations.WriteFile(journalPath, CSaveJournal::Format(intent));
+  }
   const bool preparedAll = Prepare(plan, commitSkipped, prepared);
   // A save whose preparation broke off still does what comes before the first step that needed
   // the missing file, as a save that went slot by slot would have; then it reports the failure.
@@ -80,6 +92,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
   }
   if (commitCount == 0 && !preparedAll) {
     RemoveTemporaries(plan);
+    RemoveJournal(journalPath);
     return EOutcome::kFailedBeforeCommit;
   }
   CSaveJournal::SContents journal;
@@ -92,11 +105,9 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
     }
   }
   journal.committed = true;
-  const std::string workFolder = Domain().GetWorkFolderPath();
-  const std::string journalPath =
-      workFolder.empty() ? std::string() : CSaveJournal::PathFor(workFolder, journal.projectPath);
   if (!journalPath.empty() && !CSaveJournal::Write(operations, journalPath, journal)) {
     RemoveTemporaries(plan);
+    RemoveJournal(journalPath);
     return EOutcome::kFailedBeforeCommit;
   }
   std::size_t stepNumber = 0;
@@ -105,9 +116,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
     if (!RunCommitStep(operations, step, journal.removedFolder)) {
       if (step.step != EStep::kPlaceMemo) {
         RemoveTemporaries(plan);
-        if (!journalPath.empty()) {
-          operations.RemoveOwnFile(journalPath);
-        }
+        RemoveJournal(journalPath);
         return EOutcome::kFailedDuringCommit;
       }
       // The memo file alone fails; the save goes on and reports it.
@@ -131,9 +140,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
   }
   // The journal goes only once every rename it describes is durable.
   operations.Flush(FoldersOf(plan));
-  if (!journalPath.empty()) {
-    operations.RemoveOwnFile(journalPath);
-  }
+  RemoveJournal(journalPath);
   if (!preparedAll) {
     RemoveTemporaries(plan);
     return EOutcome::kFailedDuringCommit;
@@ -238,6 +245,12 @@ bool CWritePlanExecutor::RunCommitStep(CFileOperations& operations, const SStep&
            operations.MoveToTrash(source, CZelFileDocument::SystemPath(removedFolder));
   default:
     return false;
+  }
+}
+
+void CWritePlanExecutor::RemoveJournal(const std::string& journalPath) {
+  if (!journalPath.empty() && Exists(journalPath)) {
+    mDocument.GetFileOperations().RemoveOwnFile(journalPath);
   }
 }
 

@@ -51,6 +51,7 @@ private:
                std::set<std::string>& prepared);
   bool PrepareStep(const CWritePlan::SStep& step);
   void RemoveTemporaries(const CWritePlan& plan);
+  void RemoveJournal(const std::string& journalPath);
   std::vector<std::string> FoldersOf(const CWritePlan& plan) const;
 
   CZelFileDocument& mDocument;
