@@ -16,8 +16,10 @@ class CZelFileDocument;
 
 // Writes a project's data set back to its folder (or, for Save As, into the new folder the data
 // set's project path already names) so that slot n of each list is the file "NNN name.ext" in
-// the kind's subfolder. Every file operation goes through the document (CopyZelFile, MyUnlink,
-// the reference block rewrites), so that a document may replace the copy.
+// the kind's subfolder. A write is planned first (CWritePlanner: the dry runs' decisions as a
+// value), then executed (CWritePlanExecutor) through the document's file operations: new files
+// under temporary names, made durable, a journal, then renames into place, removed files into
+// the Trash. Copies still go through the document's CopyZelFile, so a document may replace it.
 //
 // The write never loses a file that an open project still needs: a slot's old file is sheltered
 // into the work folder before it is removed while any record still names it, and a write that
