@@ -2,7 +2,7 @@
 
 #include "store/CTrash.h"
 
-// The desktop's Trash through Qt (the freedesktop.org Trash specification on Linux: the file goes
+// The desktop's Trash through Qt (the freedesktop.org Trash layout on Linux: the file goes
 // to Trash/files with its Trash/info/*.trashinfo, so the file manager can restore it).
 class CQtTrash : public Bris::CTrash {
 public:
