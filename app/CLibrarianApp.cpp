@@ -16,16 +16,20 @@
 #include "app/CSelectFontDialog.h"
 #include "app/CSetGridDialog.h"
 #include "app/CStartWindow.h"
+#include "app/SaveRecoveryAlerts.h"
 #include "app/UAppPreferences.h"
 #include "app/UWorkFolder.h"
 #include "domain/CDomain.h"
 #include "framework/CDocument.h"
 #include "framework/CModalDialogRunner.h"
 #include "framework/CQtAlertRunner.h"
+#include "framework/CQtTrash.h"
 #include "framework/CUnixSignalNotifier.h"
 #include "framework/CWindowMenu.h"
 #include "framework/UFontNumber.h"
 #include "framework/UWindowArrangement.h"
+#include "store/CFileOperations.h"
+#include "store/CWorkFolderLock.h"
 #include "store/CZelFileDocument.h"
 #include "store/FileExt.h"
 #include "views/CTableSettings.h"
@@ -91,6 +95,12 @@ CLibrarianApp::~CLibrarianApp() {
     } else {
       DeleteWorkFiles(mWorkFolderPath);
     }
+    if (mWorkFolderLock != nullptr) {
+      mWorkFolderLock->Release();
+    }
+  }
+  if (mTrash != nullptr && Bris::CFileOperations::GetTrash() == mTrash.get()) {
+    Bris::CFileOperations::SetTrash(nullptr);
   }
   if (mAlertRunner != nullptr && CErrorOut::GetAlertRunner() == mAlertRunner.get()) {
     CErrorOut::SetAlertRunner(nullptr);
@@ -116,6 +126,17 @@ bool CLibrarianApp::Initialize() {
     return false;
   }
   Bris::Domain().SetWorkFolderPath(mWorkFolderPath);
+  mTrash = std::make_unique<CQtTrash>();
+  Bris::CFileOperations::SetTrash(mTrash.get());
+  mWorkFolderLock = std::make_unique<Bris::CWorkFolderLock>();
+  mWorkFolderLock->Acquire(mWorkFolderPath);
+  // Saves that an earlier session did not finish are finished first: they need the shelter
+  // copies where they are. After a crash the rest of the work folder is kept, not emptied later.
+  Bris::CFileOperations operations;
+  RecoverInterruptedSaves(operations, mWorkFolderPath);
+  if (mWorkFolderLock->WasLeftByUncleanExit()) {
+    KeepWorkFiles(mWorkFolderPath);
+  }
   LoadPreference();
   mPreferencesLoaded = true;
 

@@ -31,6 +31,12 @@ class QWidget;
 // Project documents (CLibrarianDoc) come from CreateDocument: a document is
 // handed to AddDocument, which makes the application its super commander, puts its window into
 // the Window menu and hides the start window; CloseDocument asks and takes it away again.
+namespace Bris {
+class CFileOperations;
+class CTrash;
+class CWorkFolderLock;
+} // namespace Bris
+
 class CLibrarianApp : public QObject, public CCommander {
   Q_OBJECT
 
@@ -160,6 +166,10 @@ private:
   std::vector<std::unique_ptr<CDocument>> mClosedDocuments;
   std::vector<QPointer<QWidget>> mActivationOrder;
   std::string mWorkFolderPath;
+  // The desktop's Trash for the files saves remove, and the mark of this session on the work
+  // folder; both made by Initialize.
+  std::unique_ptr<Bris::CTrash> mTrash;
+  std::unique_ptr<Bris::CWorkFolderLock> mWorkFolderLock;
   bool mPreferencesLoaded = false;
   bool mQuitting = false;
 };

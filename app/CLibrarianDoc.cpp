@@ -6,9 +6,11 @@
 #include "app/CLibrarianApp.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
+#include "app/SaveRecoveryAlerts.h"
 #include "domain/CZelData.h"
 #include "framework/DialogText.h"
 #include "framework/StWatchCursor.h"
+#include "store/CFileOperations.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -206,7 +208,12 @@ bool CLibrarianDoc::IsValidProject(const std::string& folderPath) {
 bool CLibrarianDoc::OpenProject(const std::string& folderPath) {
   mSpecified = false;
   StWatchCursor watch;
-  if (!mSession->Open(folderPath)) {
+  const bool opened = static_cast<bool>(mSession->Open(folderPath));
+  // A save of this project that an earlier session did not finish was finished first.
+  if (const auto* report = mSession->GetRecoveryReport()) {
+    ShowSaveRecoveryReport(*report);
+  }
+  if (!opened) {
     CErrorOut::ErrorAlert(kErrorOpen);
     return false;
   }
@@ -245,7 +252,9 @@ bool CLibrarianDoc::ShowSaveResult(ESaveResult result, bool wasModified) {
     CErrorOut::ErrorAlert(kErrorSave);
     return false;
   case ESaveResult::kFailed:
-    CErrorOut::ErrorAlert(kErrorSave);
+    // Which file failed, and why, when the failing step said so.
+    CErrorOut::ErrorAlert(kErrorSave,
+                          mSession->GetDocument().GetFileOperations().DescribeLastError());
     UpdateWindowContents();
     return false;
   }

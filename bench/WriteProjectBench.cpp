@@ -5,7 +5,10 @@
 //                     place;
 //   BM_SaveAs         the session's Save As into a fresh folder (its subfolders emptied, the
 //                     system files, the readability check and the write), against
-//   BM_CopyFolderCpR  "cp -r" of the same project folder.
+//   BM_CopyFolderCpR  "cp -r" of the same project folder;
+//   BM_CopyFolderCpRSync  the same followed by "sync", the durable copy a Save As is measured by;
+//   BM_SaveWith20MovedSlots  an ordinary save after the first 20 patches moved round by one slot
+//                     (20 copies into place, shelter copies and removals).
 // Creating and removing the target folders is kept out of the timing.
 #include "domain/CDomain.h"
 #include "store/CProjectSession.h"
@@ -125,8 +128,58 @@ void BM_CopyFolderCpR(benchmark::State& state) {
   fs::remove_all(target);
 }
 
+void BM_CopyFolderCpRSync(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  const std::string target = project.folder / "Copied.prj";
+  const std::string command = "cp -r '" + project.path + "' '" + target + "' && sync";
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove_all(target);
+    state.ResumeTiming();
+    if (std::system(command.c_str()) != 0) {
+      state.SkipWithError("cp -r failed");
+      break;
+    }
+  }
+  fs::remove_all(target);
+}
+
+void BM_SaveWith20MovedSlots(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  Bris::Domain().SetWorkFolderPath(project.folder / "work/");
+  constexpr unsigned kMoved = 20;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto session = std::make_unique<Bris::CProjectSession>();
+    const bool opened = static_cast<bool>(session->Open(project.path));
+    Bris::CParameterArray& patches = session->GetZelData().mPatches;
+    // Slot i takes the patch of slot i + 1, slot 20 the patch of slot 1: 20 records not at home.
+    Bris::CParameter* first = opened ? patches[0]->Clone() : nullptr;
+    for (unsigned slot = 0; opened && slot + 1 < kMoved; ++slot) {
+      patches.ReplaceAt(slot, patches[slot + 1]->Clone());
+    }
+    if (first != nullptr) {
+      patches.ReplaceAt(kMoved - 1, first);
+    }
+    session->SetModified(true);
+    state.ResumeTiming();
+
+    const bool saved = opened && session->Save() == Bris::CProjectSession::ESaveResult::kSaved;
+
+    state.PauseTiming();
+    session.reset();
+    state.ResumeTiming();
+    if (!saved) {
+      state.SkipWithError("the save failed");
+      break;
+    }
+  }
+}
+
 BENCHMARK(BM_UnchangedSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CopyFolderCpR)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CopyFolderCpRSync)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveWith20MovedSlots)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -6,21 +6,30 @@
 #include "store/CZelFileDocument.h"
 #include "store/RecordFilePaths.h"
 
+#include <filesystem>
+
 namespace Bris {
 
 CFileShelter::CFileShelter(CZelFileDocument& document) : mDocument(document) {}
 
 std::string CFileShelter::MakeShelterPath(const std::string& oldPath) {
-  const int index = Domain().TakeTempIndex();
   std::string workFolder = Domain().GetWorkFolderPath();
   if (workFolder.empty()) {
+    Domain().TakeTempIndex();
     return std::string();
   }
   if (workFolder.back() != '/') {
     workFolder += '/';
   }
-  return workFolder + CZelFileDocument::GetIndexStr(index) + GetFileName(oldPath) +
-         GetExtensionName(oldPath);
+  // A number whose file is still there (a leftover of an earlier run) is skipped: a shelter copy
+  // never replaces a file of the work folder.
+  std::string path;
+  do {
+    path = workFolder + CZelFileDocument::GetIndexStr(Domain().TakeTempIndex()) +
+           GetFileName(oldPath) + GetExtensionName(oldPath);
+  } while (
+      std::filesystem::exists(std::filesystem::symlink_status(CZelFileDocument::SystemPath(path))));
+  return path;
 }
 
 CFileShelter::EResult CFileShelter::Shelter(const std::string& oldPath,
@@ -34,10 +43,9 @@ CFileShelter::EResult CFileShelter::Shelter(const std::string& oldPath,
     return EResult::kFailed;
   }
   RedirectFilePaths(dataSets, kind, oldPath, shelterPath);
-  if (mDocument.CopyZelFile(oldPath, shelterPath)) {
+  if (mDocument.CopyFileDurably(oldPath, shelterPath, false)) {
     return EResult::kSheltered;
   }
-  mDocument.MyUnlink(shelterPath.c_str());
   // The shelter path is new to this process, so only the records just redirected name it.
   RedirectFilePaths(dataSets, kind, shelterPath, oldPath);
   return EResult::kFailed;

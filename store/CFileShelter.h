@@ -26,8 +26,8 @@ public:
 
   // The next shelter path for oldPath: work folder + index string of the next temporary number +
   // the record name and extension of oldPath. Takes one number (CDomain::TakeTempIndex) on every
-  // call. Empty when the domain has no work folder, so that nothing is ever sheltered into the
-  // current directory.
+  // call, and one more for each number whose file is still in the work folder. Empty when the
+  // domain has no work folder, so that nothing is ever sheltered into the current directory.
   static std::string MakeShelterPath(const std::string& oldPath);
 
   // Redirects every record of kind in dataSets that names oldPath to shelterPath, then copies

@@ -3,6 +3,7 @@
 #include "LibMac/Utility/Ux.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
+#include "store/CFileOperations.h"
 #include "store/CProjectOpener.h"
 #include "store/CSaveAsTarget.h"
 
@@ -62,6 +63,10 @@ SOpenResult CProjectSession::Open(const std::string& folder) {
     closed.path = folder;
     return closed;
   }
+  mRecovered = !Domain().GetWorkFolderPath().empty() &&
+               CSaveRecovery(mDocument->GetFileOperations())
+                   .RecoverProject(Domain().GetWorkFolderPath(),
+                                   Ux::WithoutTrailingSlash(folder) + "/", mRecoveryReport);
   SOpenResult result = CProjectOpener::Open(*mDocument, folder);
   if (result) {
     mFolderPath = Ux::WithoutTrailingSlash(folder);
@@ -80,6 +85,7 @@ CProjectSession::ESaveResult CProjectSession::Write(bool saveAs) {
     return ESaveResult::kRefused;
   }
   mDocument->ClearMemoWriteFailed();
+  mDocument->GetFileOperations().ClearLastError();
   if (!mFolderPath.empty() && !IsValidProject(mFolderPath)) {
     return ESaveResult::kRefused;
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/CBriselDocument.h"
+#include "store/CSaveRecovery.h"
 #include "store/SOpenResult.h"
 
 #include <functional>
@@ -44,7 +45,13 @@ public:
   // session, which must be new. On success the folder is the session's and it is not modified;
   // on failure the result says which check or file failed and why, and the session is to be
   // closed (its data set is left partly filled).
+  // A save of this folder that an earlier process did not live to finish is finished first
+  // (GetRecoveryReport then says how that went).
   SOpenResult Open(const std::string& folder);
+  // The outcome of finishing an interrupted save when Open found one; null otherwise.
+  const CSaveRecovery::SReport* GetRecoveryReport() const {
+    return mRecovered ? &mRecoveryReport : nullptr;
+  }
   // Writes the project into its folder. Clears the modified flag on success. Refused when the
   // folder is no longer a project or a record's file cannot be read.
   ESaveResult Save();
@@ -84,6 +91,8 @@ private:
   std::unique_ptr<CBriselDocument> mDocument;
   std::string mFolderPath;
   bool mModified = false;
+  bool mRecovered = false;
+  CSaveRecovery::SReport mRecoveryReport;
 };
 
 } // namespace Bris

@@ -5,6 +5,8 @@
 #include "domain/CZelData.h"
 #include "store/CFileShelter.h"
 #include "store/CLinkedSlotFiles.h"
+#include "store/CWritePlanExecutor.h"
+#include "store/CWritePlanner.h"
 #include "store/CZelFileDocument.h"
 #include "store/DebugTrace.h"
 #include "store/RecordFilePaths.h"
@@ -46,6 +48,34 @@ std::size_t SlotCount(const CParameterArray* records, const std::vector<std::str
   return records == nullptr || names == nullptr ? 0 : std::min(records->size(), names->size());
 }
 
+// The file path of every record of the data sets a write keeps whole.
+struct SFilePathSnapshot {
+  std::vector<std::pair<CParameter*, std::string>> paths;
+};
+
+SFilePathSnapshot TakeFilePaths(const std::vector<CZelData*>& dataSets) {
+  SFilePathSnapshot snapshot;
+  for (CZelData* data : dataSets) {
+    for (auto kind : kKinds) {
+      CParameterArray* records = data == nullptr ? nullptr : data->GetArray(kind);
+      for (std::size_t i = 0; records != nullptr && i < records->size(); ++i) {
+        if (CParameter* record = (*records)[i]) {
+          snapshot.paths.emplace_back(record, record->GetFilePath());
+        }
+      }
+    }
+  }
+  return snapshot;
+}
+
+void RestoreFilePaths(const SFilePathSnapshot& snapshot) {
+  for (const auto& [record, path] : snapshot.paths) {
+    if (record->GetFilePath() != path) {
+      record->SetFilePath(path);
+    }
+  }
+}
+
 } // namespace
 
 CProjectWriter::CProjectWriter(CZelFileDocument& document, std::vector<std::string>& uselessFiles)
@@ -68,22 +98,16 @@ bool CProjectWriter::WriteDocument(bool saveAs) {
       return false;
     }
   }
-  bool written = true;
-  for (auto kind : kKinds) {
-    if (!WriteFiles(kind, saveAs)) {
-      written = false;
-      Domain().SetWriteStoppedPartWay();
-      break;
-    }
+  CWritePlan plan;
+  if (!MakePlan(saveAs, {CParameter::kPatch, CParameter::kTone, CParameter::kWave}, true, plan)) {
+    return false;
   }
+  const bool written = Execute(plan);
   if (written) {
-    for (auto kind : kKinds) {
-      mDocument.WriteMemo(kind);
-    }
     for (auto kind : kKinds) {
       mDocument.UpdateFileNames(kind, saveAs);
     }
-    DeleteUselessFiles(saveAs);
+    mUselessFiles.clear();
   }
   // A saved undo state names the files as they were before: after this data set was written, or
   // once any file it may name was removed or renamed, undoing would bring back records that name
@@ -92,6 +116,49 @@ bool CProjectWriter::WriteDocument(bool saveAs) {
     Domain().ClearUndoDoc();
   }
   return written && !mDocument.IsMemoWriteFailed();
+}
+
+bool CProjectWriter::MakePlan(bool saveAs, std::initializer_list<EDataType> kinds, bool whole,
+                              CWritePlan& plan) {
+  mSaveAs = saveAs;
+  const std::vector<CZelData*> dataSets = DataSetsInPlay();
+  // Planning redirects records as the writer's algorithm does; the executor redirects them again
+  // once each file is in place, so that a save that stops leaves no record naming a missing file.
+  const SFilePathSnapshot snapshot = TakeFilePaths(dataSets);
+  CWritePlanner planner(mDocument, dataSets, saveAs);
+  bool planned = true;
+  for (auto kind : kinds) {
+    planned = planned && planner.PlanKind(kind);
+  }
+  if (planned && whole) {
+    planned = planner.PlanMemos();
+    planner.PlanUselessFiles(mUselessFiles);
+  }
+  RestoreFilePaths(snapshot);
+  plan = planner.TakePlan();
+  return planned;
+}
+
+bool CProjectWriter::Execute(const CWritePlan& plan) {
+  CWritePlanExecutor executor(mDocument, DataSetsInPlay());
+  const CWritePlanExecutor::EOutcome outcome = executor.Run(plan);
+  mChangedFiles = mChangedFiles || executor.HasChangedFiles();
+  if (executor.IsMemoWriteFailed()) {
+    mDocument.MarkMemoWriteFailed();
+  }
+  if (outcome == CWritePlanExecutor::EOutcome::kDone) {
+    return true;
+  }
+  Domain().SetWriteStoppedPartWay();
+  // Files this write put at target paths that are no slot's file yet are useless until a later
+  // save takes or removes them.
+  for (const auto& target : executor.GetPlacedTargets()) {
+    if (!IsOriginalName(target) &&
+        std::find(mUselessFiles.begin(), mUselessFiles.end(), target) == mUselessFiles.end()) {
+      mUselessFiles.push_back(target);
+    }
+  }
+  return false;
 }
 
 bool CProjectWriter::IsWritePossible() const {
@@ -162,47 +229,11 @@ bool CProjectWriter::IsEnableWriteFiles(EDataType kind, bool saveAs) {
 }
 
 bool CProjectWriter::WriteFiles(EDataType kind, bool saveAs) {
-  mSaveAs = saveAs;
-  CParameterArray* records = mData.GetArray(kind);
-  const std::vector<std::string>* names = mData.GetOriginalNames(kind);
-  if (records == nullptr || names == nullptr) {
+  if (mData.GetArray(kind) == nullptr || mData.GetOriginalNames(kind) == nullptr) {
     return false;
   }
-  const std::size_t slotCount = SlotCount(records, names);
-  for (std::size_t slotIndex = 0; slotIndex < slotCount; ++slotIndex) {
-    const CParameter* record = (*records)[slotIndex];
-    if (record == nullptr) {
-      continue;
-    }
-    const std::string original = (*names)[slotIndex];
-    const std::string filePath = record->GetFilePath();
-    if (original == filePath) {
-      if (original.empty()) {
-        continue;
-      }
-      const std::string target = mDocument.GetTargetPath(kind, slotIndex);
-      const bool placed = saveAs ? CopyIntoPlace(filePath, target)
-                                 : filePath == target || RenameInPlace(kind, filePath, target);
-      if (!placed || !Rewrite(kind, target, slotIndex)) {
-        return FailWrite();
-      }
-      continue;
-    }
-    // The slot's old file goes first, so that a target equal to it is free for the copy.
-    if (!original.empty()) {
-      if (!CleanUselessFile(original, kind, saveAs)) {
-        return FailWrite();
-      }
-      if (filePath.empty()) {
-        continue;
-      }
-    }
-    const std::string target = mDocument.GetTargetPath(kind, slotIndex);
-    if (!CopyIntoPlace(record->GetFilePath(), target) || !Rewrite(kind, target, slotIndex)) {
-      return FailWrite();
-    }
-  }
-  return true;
+  CWritePlan plan;
+  return MakePlan(saveAs, {kind}, false, plan) && Execute(plan);
 }
 
 // --- A slot's old file
@@ -224,36 +255,23 @@ bool CProjectWriter::IsEnableCleanUselessFile(const std::string& oldPath, EDataT
 }
 
 bool CProjectWriter::CleanUselessFile(const std::string& oldPath, EDataType kind, bool saveAs) {
-  const std::string shelterPath = CFileShelter::MakeShelterPath(oldPath);
-  switch (CFileShelter(mDocument).Shelter(oldPath, shelterPath, kind, DataSetsInPlay())) {
-  case CFileShelter::EResult::kFailed:
-    return false;
-  case CFileShelter::EResult::kSheltered:
-    mChangedFiles = true;
-    break;
-  case CFileShelter::EResult::kNotNeeded:
-    break;
-  }
-  if (!saveAs && mDocument.MyUnlink(oldPath.c_str())) {
-    mChangedFiles = true;
-  }
-  return true;
+  mSaveAs = saveAs;
+  const std::vector<CZelData*> dataSets = DataSetsInPlay();
+  const SFilePathSnapshot snapshot = TakeFilePaths(dataSets);
+  CWritePlanner planner(mDocument, dataSets, saveAs);
+  const bool planned = planner.PlanClean(oldPath, kind);
+  RestoreFilePaths(snapshot);
+  return planned && Execute(planner.TakePlan());
 }
 
 // --- Useless files
 
 void CProjectWriter::DeleteUselessFiles(bool saveAs) {
-  if (!saveAs) {
-    const std::vector<CZelData*> dataSets = DataSetsInPlay();
-    for (const auto& path : mUselessFiles) {
-      // A slot's file now (a renamed or copied record took a duplicate's name), or a file that
-      // a record still names (left by a failed write), stays.
-      if (!IsOriginalName(path) && !IsFilePathNamedByAnyKind(dataSets, path)) {
-        mDocument.MyUnlink(path.c_str());
-      }
-    }
+  CWritePlanner planner(mDocument, DataSetsInPlay(), saveAs);
+  planner.PlanUselessFiles(mUselessFiles);
+  if (Execute(planner.TakePlan())) {
+    mUselessFiles.clear();
   }
-  mUselessFiles.clear();
 }
 
 // --- Helpers
@@ -273,21 +291,6 @@ bool CProjectWriter::IsEnableCopyIntoPlace(const std::string& source, const std:
                           : mDocument.IsEnableCopyZelFile(source, target);
 }
 
-bool CProjectWriter::CopyIntoPlace(const std::string& source, const std::string& target) {
-  // Already in place (a failed write renamed it there): a copy onto itself could only lose it.
-  if (source == target) {
-    return true;
-  }
-  if (!mDocument.CopyZelFile(source, target)) {
-    mDocument.MyUnlink(target.c_str());
-    return false;
-  }
-  if (!mSaveAs) {
-    mCreatedTargets.push_back(target);
-  }
-  return true;
-}
-
 bool CProjectWriter::IsEnableRewrite(EDataType kind, const std::string& path,
                                      std::size_t slotIndex) {
   switch (kind) {
@@ -297,17 +300,6 @@ bool CProjectWriter::IsEnableRewrite(EDataType kind, const std::string& path,
     return mDocument.IsEnableWriteToneOsc(path, mData.mTones.Get(slotIndex));
   default:
     return true; // a wave file holds no references
-  }
-}
-
-bool CProjectWriter::Rewrite(EDataType kind, const std::string& path, std::size_t slotIndex) {
-  switch (kind) {
-  case CParameter::kPatch:
-    return mDocument.WritePatchTone(path, mData.mPatches.Get(slotIndex));
-  case CParameter::kTone:
-    return mDocument.WriteToneOsc(path, mData.mTones.Get(slotIndex));
-  default:
-    return true;
   }
 }
 
@@ -324,20 +316,6 @@ bool CProjectWriter::IsEnableRenameInPlace(const std::string& oldPath,
     return false;
   }
   return ::access(CZelFileDocument::SystemPath(folder).c_str(), W_OK | X_OK) == 0;
-}
-
-bool CProjectWriter::RenameInPlace(EDataType kind, const std::string& oldPath,
-                                   const std::string& newPath) {
-  if (std::rename(CZelFileDocument::SystemPath(oldPath).c_str(),
-                  CZelFileDocument::SystemPath(newPath).c_str()) != 0) {
-    return false;
-  }
-  mChangedFiles = true;
-  mCreatedTargets.push_back(newPath);
-  // Another record of this project (a copy of the slot) may name the same file; it must follow,
-  // or its later copy from the old name would fail on every save from now on.
-  RedirectFilePaths(DataSetsInPlay(), kind, oldPath, newPath);
-  return true;
 }
 
 std::vector<std::string> CProjectWriter::KnownFilesOfTheProject() const {
@@ -357,17 +335,6 @@ bool CProjectWriter::IsOriginalName(const std::string& path) const {
       return true;
     }
   }
-  return false;
-}
-
-bool CProjectWriter::FailWrite() {
-  for (const auto& target : mCreatedTargets) {
-    if (!IsOriginalName(target) &&
-        std::find(mUselessFiles.begin(), mUselessFiles.end(), target) == mUselessFiles.end()) {
-      mUselessFiles.push_back(target);
-    }
-  }
-  mCreatedTargets.clear();
   return false;
 }
 

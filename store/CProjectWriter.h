@@ -2,7 +2,10 @@
 
 #include "domain/CParameter.h"
 
+#include "store/CWritePlan.h"
+
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,8 +16,10 @@ class CZelFileDocument;
 
 // Writes a project's data set back to its folder (or, for Save As, into the new folder the data
 // set's project path already names) so that slot n of each list is the file "NNN name.ext" in
-// the kind's subfolder. Every file operation goes through the document (CopyZelFile, MyUnlink,
-// the reference block rewrites), so that a document may replace the copy.
+// the kind's subfolder. A write is planned first (CWritePlanner: the dry runs' decisions as a
+// value), then executed (CWritePlanExecutor) through the document's file operations: new files
+// under temporary names, made durable, a journal, then renames into place, removed files into
+// the Trash. Copies still go through the document's CopyZelFile, so a document may replace it.
 //
 // The write never loses a file that an open project still needs: a slot's old file is sheltered
 // into the work folder before it is removed while any record still names it, and a write that
@@ -56,31 +61,26 @@ public:
   void DeleteUselessFiles(bool saveAs);
 
 private:
+  // The plan of the given kinds (whole: with the memo files and the useless files); false when
+  // the save cannot be planned. Records are left naming what they named before.
+  bool MakePlan(bool saveAs, std::initializer_list<EDataType> kinds, bool whole, CWritePlan& plan);
+  // Runs the plan; on failure the files it already put at target paths are remembered as useless.
+  bool Execute(const CWritePlan& plan);
   // The data sets a write must keep whole: those of the open projects with unsaved changes, and
   // always the one being written.
   std::vector<CZelData*> DataSetsInPlay() const;
-  // Copies source to the slot's target unless it is already there; a failed copy removes what it
-  // left at the target.
-  bool CopyIntoPlace(const std::string& source, const std::string& target);
   bool IsEnableCopyIntoPlace(const std::string& source, const std::string& target, EDataType kind,
                              std::size_t slotIndex);
   bool IsEnableRewrite(EDataType kind, const std::string& path, std::size_t slotIndex);
-  bool Rewrite(EDataType kind, const std::string& path, std::size_t slotIndex);
   bool IsEnableRenameInPlace(const std::string& oldPath, const std::string& newPath) const;
-  // Renames a record's own file to its new name and redirects every record that named it.
-  bool RenameInPlace(EDataType kind, const std::string& oldPath, const std::string& newPath);
   bool IsOriginalName(const std::string& path) const;
   // The slot files as read and the useless files: every file of the folder a save may change.
   std::vector<std::string> KnownFilesOfTheProject() const;
-  // Remembers the files this write left at target paths that are no slot's file yet; false.
-  bool FailWrite();
 
   CZelFileDocument& mDocument;
   CZelData& mData;
   std::vector<std::string>& mUselessFiles;
   bool mSaveAs = false;
-  // Target paths this writer created in the project's own folder.
-  std::vector<std::string> mCreatedTargets;
   // Set once the write removed, renamed or sheltered a file: a saved undo state may name it.
   bool mChangedFiles = false;
 };

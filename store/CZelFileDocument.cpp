@@ -8,6 +8,7 @@
 #include "formats/CPatchSvdManager.h"
 #include "formats/CToneSvdManager.h"
 #include "formats/WaveFiles.h"
+#include "store/CFileOperations.h"
 #include "store/CFileShelter.h"
 #include "store/CProjectCleaner.h"
 #include "store/CProjectWriter.h"
@@ -90,7 +91,7 @@ std::unique_ptr<TRecord> NewRecord(std::vector<std::unique_ptr<CParameter>>& old
 
 } // namespace
 
-CZelFileDocument::CZelFileDocument() = default;
+CZelFileDocument::CZelFileDocument() : mFileOperations(std::make_unique<CFileOperations>()) {}
 
 CZelFileDocument::~CZelFileDocument() = default;
 
@@ -107,39 +108,45 @@ void CZelFileDocument::ReportError(int code) {
 // --- Whole-file copy
 
 bool CZelFileDocument::CopyZelFile(std::string source, std::string destination) {
-  const std::string from = SystemPath(source);
-  // A folder or a device opens like a file but has no size to copy.
-  if (!IsRegularFile(from)) {
-    return false;
+  const auto staged = mStagedCopies.find(destination);
+  const std::string& to = staged == mStagedCopies.end() ? destination : staged->second;
+  return mFileOperations->CopyFile(SystemPath(source), SystemPath(to));
+}
+
+void CZelFileDocument::StageCopy(const std::string& destination, const std::string& temporary) {
+  mStagedCopies[destination] = temporary;
+}
+
+void CZelFileDocument::UnstageCopy(const std::string& destination) {
+  mStagedCopies.erase(destination);
+}
+
+bool CZelFileDocument::CopyFileDurably(const std::string& source, const std::string& destination,
+                                       bool replace) {
+  const std::string target = SystemPath(destination);
+  static unsigned long sCopyNumber = 0;
+  const std::string temporary =
+      SystemPath(GetFolderName(destination) + "/.brisel-copy-" + std::to_string(::getpid()) + "-" +
+                 std::to_string(++sCopyNumber) + ".tmp");
+  const bool existed = fs::exists(fs::symlink_status(target));
+  StageCopy(destination, temporary);
+  bool copied = mFileOperations->CreateNewFile(temporary) && CopyZelFile(source, destination);
+  UnstageCopy(destination);
+  copied = copied && mFileOperations->Flush({temporary}) &&
+           mFileOperations->Rename(temporary, target, replace) &&
+           mFileOperations->Flush({GetFolderName(target) + "/"});
+  if (fs::exists(fs::symlink_status(temporary))) {
+    mFileOperations->RemoveOwnFile(temporary);
   }
-  std::vector<char> contents;
-  {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) {
-      return false;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) {
-      return false;
-    }
-    in.seekg(0, std::ios::beg);
-    contents.resize(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(contents.data(), size)) {
-      return false;
-    }
-    in.close();
-    if (in.fail()) {
-      return false;
-    }
+  // A copy broken off (a replaced CopyZelFile may write to the name itself) leaves nothing.
+  if (!copied && !existed && fs::exists(fs::symlink_status(target))) {
+    mFileOperations->RemoveOwnFile(target);
   }
-  std::ofstream out(SystemPath(destination), std::ios::binary | std::ios::trunc);
-  if (!out) {
-    return false;
-  }
-  out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-  out.close();
-  return !out.fail();
+  return copied;
+}
+
+void CZelFileDocument::SetFileOperations(std::unique_ptr<CFileOperations> operations) {
+  mFileOperations = operations ? std::move(operations) : std::make_unique<CFileOperations>();
 }
 
 bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string destination) {
@@ -418,7 +425,7 @@ bool CZelFileDocument::CleanUselessFile(std::string path, EDataType kind, bool s
 }
 
 bool CZelFileDocument::MyUnlink(const char* path) {
-  return ::unlink(SystemPath(path).c_str()) != -1;
+  return mFileOperations->RemoveOwnFile(SystemPath(path));
 }
 
 void CZelFileDocument::ShelterFiles() {
@@ -433,15 +440,48 @@ bool CZelFileDocument::CleanProject() {
 }
 
 bool CZelFileDocument::CopySystemFile(std::string folder) {
+  // All copies are written under temporary names and made durable with one flush before any is
+  // renamed into place, so the instrument never meets a truncated system file.
+  std::vector<std::pair<std::string, std::string>> staged;
   for (const char* name : sSystemFileNames) {
     const std::string source = mData.mProjectPath + name;
     const std::string destination = folder + name;
-    // A broken copy is removed, so the instrument never meets a truncated system file; the
-    // project's own folder is never its own target.
-    if (source != destination && !CopyZelFile(source, destination)) {
-      MyUnlink(destination.c_str());
+    if (source == destination) {
+      continue; // the project's own folder is never its own target
+    }
+    const std::string temporary =
+        SystemPath(folder + ".brisel-system-" + std::to_string(::getpid()) + "-" + name + ".tmp");
+    const bool existed = fs::exists(fs::symlink_status(SystemPath(destination)));
+    StageCopy(destination, temporary);
+    const bool copied =
+        mFileOperations->CreateNewFile(temporary) && CopyZelFile(source, destination);
+    UnstageCopy(destination);
+    if (copied) {
+      staged.emplace_back(temporary, SystemPath(destination));
+      continue;
+    }
+    if (fs::exists(fs::symlink_status(temporary))) {
+      mFileOperations->RemoveOwnFile(temporary);
+    }
+    // A replaced CopyZelFile that broke off may have written to the name itself.
+    if (!existed && fs::exists(fs::symlink_status(SystemPath(destination)))) {
+      mFileOperations->RemoveOwnFile(SystemPath(destination));
     }
   }
+  if (staged.empty()) {
+    return true;
+  }
+  std::vector<std::string> temporaries;
+  for (const auto& [temporary, destination] : staged) {
+    temporaries.push_back(temporary);
+  }
+  const bool flushed = mFileOperations->Flush(temporaries);
+  for (const auto& [temporary, destination] : staged) {
+    if (!flushed || !mFileOperations->Rename(temporary, destination, true)) {
+      mFileOperations->RemoveOwnFile(temporary);
+    }
+  }
+  mFileOperations->Flush({SystemPath(folder)});
   return true;
 }
 
@@ -499,10 +539,13 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
   const std::vector<unsigned> blankWaveIndexes = mData.GetDeletedIndexes(CParameter::kWave);
   int imported = 0;
   for (const auto& path : paths) {
-    const std::string name =
-        GetIndexStr(Domain().TakeTempIndex()) + ShortenImportName(GetImportFileName(path));
-    const std::string copyPath = workFolder + name + GetExtensionName(path);
-    if (!CopyZelFile(path, copyPath)) {
+    // A number whose file is still in the work folder (left by an earlier run) is skipped.
+    std::string copyPath;
+    do {
+      copyPath = workFolder + GetIndexStr(Domain().TakeTempIndex()) +
+                 ShortenImportName(GetImportFileName(path)) + GetExtensionName(path);
+    } while (fs::exists(fs::symlink_status(SystemPath(copyPath))));
+    if (!CopyFileDurably(path, copyPath, false)) {
       ReportError(kErrorNothingImported);
       return 0;
     }

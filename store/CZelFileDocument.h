@@ -7,10 +7,14 @@
 
 #include <cstdint>
 #include <list>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace Bris {
+
+class CFileOperations;
 
 // The file side of one open project: owns the project's data set, fills it from the project
 // folder and keeps the slot files, their names and the memo files in line with it. Reports
@@ -43,6 +47,19 @@ public:
   virtual bool CopyZelFile(std::string source, std::string destination);
   // True when CopyZelFile would be able to open both files; creates and changes nothing.
   bool IsEnableCopyZelFile(std::string source, std::string destination);
+  // While a copy for destination is staged, CopyZelFile(source, destination) writes the copy to
+  // the staged temporary file instead: callers (and documents that replace CopyZelFile) keep
+  // naming the file the copy is for, while nothing appears under that name before it is whole.
+  void StageCopy(const std::string& destination, const std::string& temporary);
+  void UnstageCopy(const std::string& destination);
+  // A copy that never leaves a partial file under destination's name: written to a temporary
+  // file in destination's folder, made durable and renamed into place. With replace false an
+  // existing destination makes it fail. Goes through CopyZelFile.
+  bool CopyFileDurably(const std::string& source, const std::string& destination, bool replace);
+
+  // --- File operations: every change the store makes on disk goes through this object.
+  CFileOperations& GetFileOperations() { return *mFileOperations; }
+  void SetFileOperations(std::unique_ptr<CFileOperations> operations);
 
   // --- Registry of open projects.
   // The data sets of the open projects that have unsaved changes, in the application's order.
@@ -108,6 +125,7 @@ public:
   // document then reports the save as failed and stays modified.
   bool IsMemoWriteFailed() const { return mMemoWriteFailed; }
   void ClearMemoWriteFailed() { mMemoWriteFailed = false; }
+  void MarkMemoWriteFailed() { mMemoWriteFailed = true; }
 
   // --- Writing a project (the whole write, its steps and their dry runs).
   // Writes the data set into its project folder so that slot n of each list is the file
@@ -171,6 +189,8 @@ private:
   static void ReportError(int code);
 
   CZelData mData;
+  std::unique_ptr<CFileOperations> mFileOperations;
+  std::map<std::string, std::string> mStagedCopies;
   std::vector<std::string> mUselessFiles;
   bool mMemoWriteFailed = false;
   SOpenResult mReadResult;

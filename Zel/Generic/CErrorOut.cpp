@@ -143,6 +143,17 @@ int CErrorOut::ErrorAlert(int code) {
   return Alert(kOk, kKindCaution, CStringTable::kErrors, ListIndex(ErrorIndex(code)));
 }
 
+int CErrorOut::ErrorAlert(int code, const std::string& detail) {
+  std::string message = CStringTable::Get(CStringTable::kErrors, ListIndex(ErrorIndex(code)));
+  if (message.empty()) {
+    message = kUnknownMessage;
+  }
+  if (!detail.empty()) {
+    message += "\n\n" + detail;
+  }
+  return Alert(kOk, kKindCaution, message);
+}
+
 int CErrorOut::ErrorIndex(int code) {
   switch (code) {
   case 1:
@@ -162,6 +173,10 @@ int CErrorOut::ErrorIndex(int code) {
     return 6;
   case 11:
     return 10; // not enough free tone slots
+  case 12:
+    return 11; // an interrupted save was completed
+  case 13:
+    return 12; // an interrupted save could not be completed
   case 10001:
     return 5; // the help could not be opened
   case 10002:

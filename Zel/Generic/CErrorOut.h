@@ -43,6 +43,8 @@ public:
   static bool NoteAlert(EDialogType type, int code);
   // Error `code`: its entry of the error list, OK button, kind caution.
   static int ErrorAlert(int code);
+  // The same with detail (which file, and why) in a paragraph of its own after the text.
+  static int ErrorAlert(int code, const std::string& detail);
 
   // Entry of the error list for an error code, and of the question list for a question code
   // (0 or less: no entry).

@@ -44,6 +44,12 @@ constexpr std::string_view kErrorTexts[] = {
     "The chosen files could not be imported.",
     // 10
     "There are not enough free tone slots for the tones to be added.",
+    // 11
+    "A save of this project was interrupted last time. It has now been completed, so the project "
+    "folder holds what was being saved.",
+    // 12
+    "A save of this project was interrupted last time and could not be completed. Nothing more "
+    "was removed from the project folder.",
 };
 
 constexpr std::string_view kQuestionTexts[] = {

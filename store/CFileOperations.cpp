@@ -1,0 +1,236 @@
+#include "store/CFileOperations.h"
+
+#include "store/CTrash.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Bris {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kCopyChunkBytes = 1 << 20;
+
+// A file descriptor closed on every path.
+class CFd {
+public:
+  explicit CFd(int fd) : mFd(fd) {}
+  ~CFd() {
+    if (mFd >= 0) {
+      ::close(mFd);
+    }
+  }
+  CFd(const CFd&) = delete;
+  CFd& operator=(const CFd&) = delete;
+  int Get() const { return mFd; }
+  bool IsOpen() const { return mFd >= 0; }
+  // Closes now; false when the close reported a failure (a delayed write error).
+  bool Close() {
+    const int fd = mFd;
+    mFd = -1;
+    return ::close(fd) == 0;
+  }
+
+private:
+  int mFd;
+};
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return false;
+    }
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+bool Exists(const std::string& path) {
+  struct stat info = {};
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool SyncPath(const std::string& path) {
+  CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  return fd.IsOpen() && ::fsync(fd.Get()) == 0;
+}
+
+// A name in folder for a file called name that nothing uses yet: name, or "base 2.ext", ...
+std::string FreeNameIn(const std::string& folder, const std::string& name) {
+  std::string candidate = folder + "/" + name;
+  const fs::path asPath(name);
+  for (int number = 2; Exists(candidate); ++number) {
+    candidate = folder + "/" + asPath.stem().string() + " " + std::to_string(number) +
+                asPath.extension().string();
+  }
+  return candidate;
+}
+
+} // namespace
+
+bool CFileOperations::Fail(const char* step, const std::string& path) {
+  return Fail(step, path, std::strerror(errno));
+}
+
+bool CFileOperations::Fail(const char* step, const std::string& path, const std::string& reason) {
+  mLastError = SError{step, path, reason};
+  return false;
+}
+
+std::string CFileOperations::DescribeLastError() const {
+  if (mLastError.step.empty()) {
+    return std::string();
+  }
+  return mLastError.step + ": " + mLastError.path + ": " + mLastError.reason;
+}
+
+bool CFileOperations::CopyFile(const std::string& source, const std::string& destination) {
+  CFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info = {};
+  if (!in.IsOpen() || ::fstat(in.Get(), &info) != 0) {
+    return Fail("copy", source);
+  }
+  // A folder or a device opens like a file but has no contents to copy.
+  if (!S_ISREG(info.st_mode)) {
+    return Fail("copy", source, "not a plain file");
+  }
+  CFd out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (!out.IsOpen()) {
+    return Fail("copy", destination);
+  }
+  std::vector<char> buffer(
+      std::min<std::size_t>(kCopyChunkBytes, static_cast<std::size_t>(info.st_size) + 1));
+  for (;;) {
+    const ssize_t got = ::read(in.Get(), buffer.data(), buffer.size());
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return Fail("copy", source);
+    }
+    if (got == 0) {
+      break;
+    }
+    if (!WriteAll(out.Get(), buffer.data(), static_cast<std::size_t>(got))) {
+      return Fail("copy", destination);
+    }
+  }
+  return out.Close() || Fail("copy", destination);
+}
+
+bool CFileOperations::WriteFile(const std::string& path, const std::string& contents) {
+  CFd out(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (!out.IsOpen() || !WriteAll(out.Get(), contents.data(), contents.size())) {
+    return Fail("write", path);
+  }
+  return out.Close() || Fail("write", path);
+}
+
+bool CFileOperations::CreateNewFile(const std::string& path) {
+  CFd out(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  return out.IsOpen() || Fail("create", path);
+}
+
+bool CFileOperations::Rename(const std::string& from, const std::string& to, bool replace) {
+  if (replace) {
+    return std::rename(from.c_str(), to.c_str()) == 0 || Fail("rename", to);
+  }
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  if (errno != EINVAL && errno != ENOSYS) {
+    return Fail("rename", to);
+  }
+#endif
+  // A hard link never replaces anything; folders on media without links get the plain check.
+  if (::link(from.c_str(), to.c_str()) == 0) {
+    ::unlink(from.c_str());
+    return true;
+  }
+  if (errno == EEXIST || Exists(to)) {
+    return Fail("rename", to, std::strerror(EEXIST));
+  }
+  return std::rename(from.c_str(), to.c_str()) == 0 || Fail("rename", to);
+}
+
+bool CFileOperations::RemoveOwnFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0 || Fail("remove", path);
+}
+
+bool CFileOperations::MoveToTrash(const std::string& path, const std::string& fallbackFolder) {
+  if (sTrash != nullptr && sTrash->MoveToTrash(path)) {
+    return true;
+  }
+  if (fallbackFolder.empty() || !CreateFolder(fallbackFolder)) {
+    return Fail("trash", path, "no Trash and no folder to keep the file in");
+  }
+  const std::string kept = FreeNameIn(fallbackFolder, fs::path(path).filename().string());
+  if (Rename(path, kept, false)) {
+    return SyncPath(fallbackFolder) || Fail("flush", fallbackFolder);
+  }
+  if (errno != EXDEV) {
+    return Fail("trash", path);
+  }
+  // Another disk: the file is moved by copying, and only removed once its copy is durable.
+  if (!CopyFile(path, kept) || !SyncPath(kept) || !SyncPath(fallbackFolder)) {
+    ::unlink(kept.c_str());
+    return Fail("trash", path);
+  }
+  return ::unlink(path.c_str()) == 0 || Fail("trash", path);
+}
+
+bool CFileOperations::CreateFolder(const std::string& path) {
+  std::error_code error;
+  fs::create_directories(path, error);
+  if (fs::is_directory(path, error)) {
+    return true;
+  }
+  return Fail("create folder", path, error ? error.message() : std::string("not a folder"));
+}
+
+bool CFileOperations::Flush(const std::vector<std::string>& paths) {
+#ifdef __linux__
+  // One sync per file system covers every file and folder entry written on it, which costs far
+  // less than one fsync per file when a save writes hundreds of them.
+  std::set<dev_t> synced;
+  for (const std::string& path : paths) {
+    struct stat info = {};
+    if (::stat(path.c_str(), &info) != 0) {
+      return Fail("flush", path);
+    }
+    if (!synced.insert(info.st_dev).second) {
+      continue;
+    }
+    CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.IsOpen() || ::syncfs(fd.Get()) != 0) {
+      return Fail("flush", path);
+    }
+  }
+  return true;
+#else
+  for (const std::string& path : paths) {
+    if (!SyncPath(path)) {
+      return Fail("flush", path);
+    }
+  }
+  return true;
+#endif
+}
+
+} // namespace Bris

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace Bris {
+
+class CTrash;
+
+// Every change the store makes on disk goes through one object of this class, so that a test can
+// make any single step fail, or stop the process at it, and so that a failed step can say what it
+// was. Paths are full "/"-separated paths as the file system takes them. No step throws.
+//
+// Steps never truncate or replace a file under a slot name half-way: new contents are written to
+// new files (under names of the caller's choosing, usually temporary), made durable with Flush,
+// and only then renamed into place.
+class CFileOperations {
+public:
+  // What the last failed step was.
+  struct SError {
+    std::string step; // "copy", "rename", "trash", "write", "create folder", "flush", "remove"
+    std::string path;
+    std::string reason; // the system's error text
+  };
+
+  CFileOperations() = default;
+  virtual ~CFileOperations() = default;
+  CFileOperations(const CFileOperations&) = delete;
+  CFileOperations& operator=(const CFileOperations&) = delete;
+
+  // Copies source byte for byte to destination, which is created or truncated.
+  virtual bool CopyFile(const std::string& source, const std::string& destination);
+  // Creates or truncates path and writes contents to it.
+  virtual bool WriteFile(const std::string& path, const std::string& contents);
+  // Creates path as a new, empty file; false when anything is there already. Reserves a name.
+  virtual bool CreateNewFile(const std::string& path);
+  // Renames from to to; with replace false, an existing file at to makes it fail. A failure names
+  // to, the file the user knows.
+  virtual bool Rename(const std::string& from, const std::string& to, bool replace);
+  // Deletes one of the program's own files (a temporary or a sheltered copy); never a user's.
+  virtual bool RemoveOwnFile(const std::string& path);
+  // Moves a user's file out of the project, for good: into the installed Trash, or where none can
+  // take it into the dated folder fallbackFolder (created when needed).
+  virtual bool MoveToTrash(const std::string& path, const std::string& fallbackFolder);
+  virtual bool CreateFolder(const std::string& path);
+  // Makes the contents of the files and the entries of the folders in paths durable.
+  virtual bool Flush(const std::vector<std::string>& paths);
+
+  const SError& GetLastError() const { return mLastError; }
+  void ClearLastError() { mLastError = SError(); }
+  // The last failure as one line: "step: path: reason".
+  std::string DescribeLastError() const;
+
+  // The process's Trash; not owned, kept alive by whoever installs it. Null: none.
+  static void SetTrash(CTrash* trash) { sTrash = trash; }
+  static CTrash* GetTrash() { return sTrash; }
+
+protected:
+  // Records a failed step with the current errno; false.
+  bool Fail(const char* step, const std::string& path);
+  bool Fail(const char* step, const std::string& path, const std::string& reason);
+
+private:
+  static inline CTrash* sTrash = nullptr;
+  SError mLastError;
+};
+
+} // namespace Bris

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace Bris {
+
+// One save as a value: the file operations it performs, in order, computed before anything on disk
+// changes. Tests compare plans, a preview can show one and progress can count it.
+//
+// A save runs in two phases. The prepare steps only add new files under temporary names that no
+// slot or system file can have (the originals are read, never changed); they are made durable
+// together. The commit steps then move those files into place and the replaced files out of the
+// way, one rename each. Only the commit steps are recorded in the save's journal, so that an
+// interrupted save can be finished from the journal and the temporary files alone.
+class CWritePlan {
+public:
+  enum class EStep {
+    // --- prepare
+    kCopy,        // source -> temporary (a slot's file, a shelter copy, a system file)
+    kRewriteCopy, // rewrite the reference blocks of the record at (kind, slotIndex) in temporary
+    kRewrite,     // source's bytes with the record's reference blocks rewritten -> temporary
+    kWriteMemo,   // the memo file of kind -> temporary
+    // --- commit
+    kPlace,         // temporary -> destination, replacing what is there
+    kPlaceNew,      // temporary -> destination, which must not exist (shelter copies)
+    kPlaceMemo,     // like kPlace; a failure is the memo file's own and does not stop the save
+    kRenameInPlace, // source -> destination inside the project (a renamed slot that stayed)
+    kTrash,         // source leaves the project for good: into the Trash
+  };
+
+  struct SStep {
+    EStep step;
+    std::string source;
+    std::string temporary;
+    std::string destination;
+    int kind = -1;             // record kind, -1 when the step is no record's
+    std::size_t slotIndex = 0; // 0-based
+    // Shelter copies and in-place renames: the records that named source name destination once
+    // the step is done.
+    bool redirects = false;
+    // kRewrite and kWriteMemo: the new file's bytes.
+    std::string contents;
+
+    bool operator==(const SStep&) const = default;
+  };
+
+  std::vector<SStep> mPrepare;
+  std::vector<SStep> mCommit;
+
+  bool IsEmpty() const { return mPrepare.empty() && mCommit.empty(); }
+  std::size_t StepCount() const { return mPrepare.size() + mCommit.size(); }
+  // Every temporary file the prepare steps create.
+  std::vector<std::string> Temporaries() const;
+  bool operator==(const CWritePlan&) const = default;
+};
+
+} // namespace Bris

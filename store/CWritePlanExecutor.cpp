@@ -1,0 +1,282 @@
+#include "store/CWritePlanExecutor.h"
+
+#include "LibMac/Utility/ZelString.h"
+#include "domain/CDomain.h"
+#include "domain/CZelData.h"
+#include "formats/CPatchSvdManager.h"
+#include "formats/CToneSvdManager.h"
+#include "store/CFileOperations.h"
+#include "store/CSaveJournal.h"
+#include "store/CZelFileDocument.h"
+#include "store/RecordFilePaths.h"
+
+#include <algorithm>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+#include <sys/stat.h>
+
+namespace Bris {
+
+namespace {
+
+using EStep = CWritePlan::EStep;
+using SStep = CWritePlan::SStep;
+
+bool Exists(const std::string& path) {
+  struct stat info = {};
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+std::string WithSlash(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') {
+    folder += '/';
+  }
+  return folder;
+}
+
+} // namespace
+
+CWritePlanExecutor::CWritePlanExecutor(CZelFileDocument& document, std::vector<CZelData*> dataSets)
+    : mDocument(document), mDataSets(std::move(dataSets)) {}
+
+std::string CWritePlanExecutor::RemovedFolderFor(const std::string& projectPath) {
+  char stamp[32] = {};
+  const std::time_t now = std::time(nullptr);
+  std::tm local = {};
+  localtime_r(&now, &local);
+  std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H.%M.%S", &local);
+  // Beside the work folder, not in it: the work folder's own clean-up never reaches it.
+  std::string workFolder = Domain().GetWorkFolderPath();
+  while (!workFolder.empty() && workFolder.back() == '/') {
+    workFolder.pop_back();
+  }
+  if (workFolder.empty()) {
+    return WithSlash(projectPath) + ".Removed " + stamp;
+  }
+  return GetFolderName(workFolder) + "/Removed Files " + stamp;
+}
+
+CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
+  if (plan.IsEmpty()) {
+    return EOutcome::kDone;
+  }
+  CFileOperations& operations = mDocument.GetFileOperations();
+  std::vector<bool> commitSkipped(plan.mCommit.size(), false);
+  std::set<std::string> prepared;
+  const std::string workFolder = Domain().GetWorkFolderPath();
+  const std::string journalPath =
+      workFolder.empty() ? std::string()
+                         : CSaveJournal::PathFor(workFolder, mDocument.GetZelData().mProjectPath);
+  if (!journalPath.empty()) {
+    // Not committed yet: should the process die while preparing, the next start removes the
+    // temporary files it names and nothing else. Not flushed: at worst hidden files stay.
+    CSaveJournal::SContents intent;
+    intent.projectPath = mDocument.GetZelData().mProjectPath;
+    intent.temporaries = plan.Temporaries();
+    operations.WriteFile(journalPath, CSaveJournal::Format(intent));
+  }
+  const bool preparedAll = Prepare(plan, commitSkipped, prepared);
+  // A save whose preparation broke off still does what comes before the first step that needed
+  // the missing file, as a save that went slot by slot would have; then it reports the failure.
+  std::size_t commitCount = plan.mCommit.size();
+  for (std::size_t i = 0; !preparedAll && i < plan.mCommit.size(); ++i) {
+    const std::string& temporary = plan.mCommit[i].temporary;
+    if (!commitSkipped[i] && !temporary.empty() && prepared.count(temporary) == 0) {
+      commitCount = i;
+      break;
+    }
+  }
+  if (commitCount == 0 && !preparedAll) {
+    RemoveTemporaries(plan);
+    RemoveJournal(journalPath);
+    return EOutcome::kFailedBeforeCommit;
+  }
+  CSaveJournal::SContents journal;
+  journal.projectPath = mDocument.GetZelData().mProjectPath;
+  journal.removedFolder = RemovedFolderFor(journal.projectPath);
+  journal.temporaries.assign(prepared.begin(), prepared.end());
+  for (std::size_t i = 0; i < commitCount; ++i) {
+    if (!commitSkipped[i]) {
+      journal.steps.push_back(plan.mCommit[i]);
+    }
+  }
+  journal.committed = true;
+  if (!journalPath.empty() && !CSaveJournal::Write(operations, journalPath, journal)) {
+    RemoveTemporaries(plan);
+    RemoveJournal(journalPath);
+    return EOutcome::kFailedBeforeCommit;
+  }
+  std::size_t stepNumber = 0;
+  for (const SStep& step : journal.steps) {
+    ++stepNumber;
+    if (!RunCommitStep(operations, step, journal.removedFolder)) {
+      if (step.step != EStep::kPlaceMemo) {
+        RemoveTemporaries(plan);
+        RemoveJournal(journalPath);
+        return EOutcome::kFailedDuringCommit;
+      }
+      // The memo file alone fails; the save goes on and reports it.
+      mMemoWriteFailed = true;
+      operations.RemoveOwnFile(step.temporary);
+    }
+    if (step.redirects && step.kind >= 0) {
+      RedirectFilePaths(mDataSets, static_cast<CParameter::EDataType>(step.kind), step.source,
+                        step.destination);
+    }
+    if (step.step == EStep::kPlace || step.step == EStep::kRenameInPlace) {
+      mPlacedTargets.push_back(step.destination);
+    }
+    if (step.step == EStep::kPlaceNew || step.step == EStep::kRenameInPlace ||
+        step.step == EStep::kTrash) {
+      mChangedFiles = true;
+    }
+    if (!journalPath.empty()) {
+      CSaveJournal::MarkDone(journalPath, stepNumber);
+    }
+  }
+  // The journal goes only once every rename it describes is durable.
+  operations.Flush(FoldersOf(plan));
+  RemoveJournal(journalPath);
+  if (!preparedAll) {
+    RemoveTemporaries(plan);
+    return EOutcome::kFailedDuringCommit;
+  }
+  return EOutcome::kDone;
+}
+
+bool CWritePlanExecutor::Prepare(const CWritePlan& plan, std::vector<bool>& commitSkipped,
+                                 std::set<std::string>& prepared) {
+  CFileOperations& operations = mDocument.GetFileOperations();
+  std::vector<std::string> written;
+  bool preparedAll = true;
+  for (const SStep& step : plan.mPrepare) {
+    if (PrepareStep(step)) {
+      if (step.step != EStep::kRewriteCopy) {
+        written.push_back(CZelFileDocument::SystemPath(step.temporary));
+        prepared.insert(step.temporary);
+      }
+      continue;
+    }
+    prepared.erase(step.temporary);
+    if (step.step != EStep::kWriteMemo) {
+      preparedAll = false;
+      break;
+    }
+    mMemoWriteFailed = true;
+    for (std::size_t i = 0; i < plan.mCommit.size(); ++i) {
+      commitSkipped[i] = commitSkipped[i] || plan.mCommit[i].temporary == step.temporary;
+    }
+  }
+  for (const SStep& step : plan.mPrepare) {
+    const std::string path = CZelFileDocument::SystemPath(step.temporary);
+    if (prepared.count(step.temporary) == 0 && Exists(path)) {
+      operations.RemoveOwnFile(path);
+    }
+  }
+  // Everything new is durable before the first file it replaces is touched.
+  if (!written.empty() && !operations.Flush(written)) {
+    prepared.clear();
+    return false;
+  }
+  return preparedAll;
+}
+
+bool CWritePlanExecutor::PrepareStep(const SStep& step) {
+  CFileOperations& operations = mDocument.GetFileOperations();
+  const std::string temporary = CZelFileDocument::SystemPath(step.temporary);
+  switch (step.step) {
+  case EStep::kCopy: {
+    // Copies name the file they are for; the document writes them to the temporary file.
+    const std::string destination = CZelFileDocument::SystemPath(step.destination);
+    const bool existed = Exists(destination);
+    mDocument.StageCopy(step.destination, step.temporary);
+    const bool copied =
+        operations.CreateNewFile(temporary) && mDocument.CopyZelFile(step.source, step.destination);
+    mDocument.UnstageCopy(step.destination);
+    // A replaced CopyZelFile that broke off may have written to the name itself.
+    if (!copied && !existed && Exists(destination)) {
+      operations.RemoveOwnFile(destination);
+    }
+    return copied;
+  }
+  case EStep::kRewriteCopy: {
+    std::ifstream in(temporary, std::ios::binary);
+    std::stringstream file(std::string(std::istreambuf_iterator<char>(in), {}),
+                           std::ios::in | std::ios::out | std::ios::binary);
+    const CZelData& data = mDocument.GetZelData();
+    const bool rewritten =
+        step.kind == CParameter::kPatch
+            ? data.mPatches.Get(step.slotIndex) != nullptr &&
+                  CPatchSvdManager().WritePatchFile(file, *data.mPatches.Get(step.slotIndex))
+            : data.mTones.Get(step.slotIndex) != nullptr &&
+                  CToneSvdManager().WriteToneFile(file, *data.mTones.Get(step.slotIndex));
+    return rewritten && operations.WriteFile(temporary, std::move(file).str());
+  }
+  case EStep::kRewrite:
+  case EStep::kWriteMemo:
+    return operations.CreateNewFile(temporary) && operations.WriteFile(temporary, step.contents);
+  default:
+    return false;
+  }
+}
+
+bool CWritePlanExecutor::RunCommitStep(CFileOperations& operations, const SStep& step,
+                                       const std::string& removedFolder) {
+  const std::string source = CZelFileDocument::SystemPath(step.source);
+  const std::string temporary = CZelFileDocument::SystemPath(step.temporary);
+  const std::string destination = CZelFileDocument::SystemPath(step.destination);
+  switch (step.step) {
+  case EStep::kPlace:
+  case EStep::kPlaceMemo:
+    return (!Exists(temporary) && Exists(destination)) ||
+           operations.Rename(temporary, destination, true);
+  case EStep::kPlaceNew:
+    return (!Exists(temporary) && Exists(destination)) ||
+           operations.Rename(temporary, destination, false);
+  case EStep::kRenameInPlace:
+    return (!Exists(source) && Exists(destination)) ||
+           operations.Rename(source, destination, false);
+  case EStep::kTrash:
+    return !Exists(source) ||
+           operations.MoveToTrash(source, CZelFileDocument::SystemPath(removedFolder));
+  default:
+    return false;
+  }
+}
+
+void CWritePlanExecutor::RemoveJournal(const std::string& journalPath) {
+  if (!journalPath.empty() && Exists(journalPath)) {
+    mDocument.GetFileOperations().RemoveOwnFile(journalPath);
+  }
+}
+
+void CWritePlanExecutor::RemoveTemporaries(const CWritePlan& plan) {
+  for (const std::string& temporary : plan.Temporaries()) {
+    const std::string path = CZelFileDocument::SystemPath(temporary);
+    if (Exists(path)) {
+      mDocument.GetFileOperations().RemoveOwnFile(path);
+    }
+  }
+}
+
+std::vector<std::string> CWritePlanExecutor::FoldersOf(const CWritePlan& plan) const {
+  std::vector<std::string> folders;
+  for (const SStep& step : plan.mCommit) {
+    for (const std::string* path : {&step.source, &step.destination}) {
+      if (path->empty()) {
+        continue;
+      }
+      const std::string folder = CZelFileDocument::SystemPath(GetFolderName(*path));
+      if (std::find(folders.begin(), folders.end(), folder) == folders.end() && Exists(folder)) {
+        folders.push_back(folder);
+      }
+    }
+  }
+  return folders;
+}
+
+} // namespace Bris

@@ -1,0 +1,308 @@
+#include "store/CBriselDocument.h"
+
+#include "domain/CDomain.h"
+#include "store/CFileOperations.h"
+#include "store/CSaveJournal.h"
+#include "store/CSaveRecovery.h"
+#include "store/CWorkFolderLock.h"
+#include "store/WriteFixture.h"
+#include "support/DataSetBuilder.h"
+#include "support/ProjectFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bris::CParameter;
+using BrisTest::FolderContents;
+using BrisTest::ReadFolder;
+
+constexpr int kExitSaved = 3;
+constexpr int kExitFailed = 4;
+
+// File operations that end the process, as a crash or a power cut would, at their n-th step.
+class CStoppingOperations : public Bris::CFileOperations {
+public:
+  explicit CStoppingOperations(int stopAt) : mStopAt(stopAt) {}
+
+  bool CopyFile(const std::string& source, const std::string& destination) override {
+    return Step() && CFileOperations::CopyFile(source, destination);
+  }
+  bool WriteFile(const std::string& path, const std::string& contents) override {
+    return Step() && CFileOperations::WriteFile(path, contents);
+  }
+  bool CreateNewFile(const std::string& path) override {
+    return Step() && CFileOperations::CreateNewFile(path);
+  }
+  bool Rename(const std::string& from, const std::string& to, bool replace) override {
+    return Step() && CFileOperations::Rename(from, to, replace);
+  }
+  bool RemoveOwnFile(const std::string& path) override {
+    return Step() && CFileOperations::RemoveOwnFile(path);
+  }
+  bool MoveToTrash(const std::string& path, const std::string& fallbackFolder) override {
+    return Step() && CFileOperations::MoveToTrash(path, fallbackFolder);
+  }
+  bool CreateFolder(const std::string& path) override {
+    return Step() && CFileOperations::CreateFolder(path);
+  }
+  bool Flush(const std::vector<std::string>& paths) override {
+    return Step() && CFileOperations::Flush(paths);
+  }
+
+private:
+  bool Step() {
+    if (++mSteps == mStopAt) {
+      ::_exit(0); // no destructor, no flush of anything the process still holds
+    }
+    return true;
+  }
+
+  int mStopAt;
+  int mSteps = 0;
+};
+
+// A project A whose save moves, renames, removes, imports and rewrites memo files, and a project
+// B, modified, holding a paste of one of A's patches, so that the save shelters too.
+class CrashScenario {
+public:
+  explicit CrashScenario(const std::string& parent) : mParent(parent) {
+    BrisTest::ProjectBuilder builder(parent, "Crash");
+    for (int patch = 1; patch <= 8; ++patch) {
+      builder.Patch(patch, BrisTest::PatchFile("P" + std::to_string(patch))
+                               .Part(0, (patch - 1) % 5 + 1)
+                               .FillSeed(static_cast<std::uint32_t>(100 + patch)));
+      builder.Memo(CParameter::kPatch, patch, 0, "memo of patch " + std::to_string(patch));
+    }
+    for (int tone = 1; tone <= 6; ++tone) {
+      builder.Tone(tone, BrisTest::ToneFile("T" + std::to_string(tone))
+                             .Wave(0, tone % 4 + 1)
+                             .FillSeed(static_cast<std::uint32_t>(200 + tone)));
+    }
+    for (int wave = 1; wave <= 5; ++wave) {
+      builder.Wave(wave, "W" + std::to_string(wave), static_cast<std::uint64_t>(300 + wave));
+    }
+    builder.RawFile("Patch/003 Second.d00", BrisTest::PatchFile("Second").Bytes());
+    mProjectA = builder.Write();
+    mProjectB = BrisTest::ProjectBuilder(parent, "Other").Write();
+    fs::create_directory(parent + "/in");
+    std::ofstream(parent + "/in/Kick.wav", std::ios::binary) << "outside audio bytes";
+    fs::create_directory(parent + "/work");
+  }
+
+  // The edits of the save, on documents opened from the folders.
+  void OpenAndEdit(BrisTest::FaultyDocument& a, BrisTest::FaultyDocument& b) const {
+    if (!BrisTest::OpenProject(a, mProjectA) || !BrisTest::OpenProject(b, mProjectB)) {
+      ::_exit(kExitFailed);
+    }
+    Bris::CZelData& data = a.GetZelData();
+    b.GetZelData().mPatches.ReplaceAt(0, data.mPatches.Get(4)->Clone());
+    data.mPatches[1]->Initialize();
+    data.mPatches.Get(1)->ClearPatchTone();
+    data.mTones[5]->Initialize();
+    BrisTest::RebuildBackReferences(data);
+    for (int option = 0; option < Bris::CDomain::kCleanOptionCount; ++option) {
+      Bris::Domain().SetCleanOption(option, 0);
+    }
+    a.CleanProject();
+    data.mPatches[0]->SetFinalName("Renamed", false);
+    data.mPatches[0]->SetMemo(1, "a new memo line");
+    data.mTones[0]->SetFinalName("TR", false);
+    const unsigned blankWave = data.GetDeletedIndexes(CParameter::kWave).front();
+    data.mWaves[blankWave]->SetFilePath(mParent + "/in/Kick.wav");
+    data.mWaves[blankWave]->SetFinalName("Kick", false);
+  }
+
+  // Opens, edits and saves in a child process whose file operations stop it at step stopAt (0:
+  // never). The child's exit status: 0 stopped, kExitSaved saved, kExitFailed failed.
+  int SaveInChild(int stopAt) const {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      Bris::Domain().SetWorkFolderPath(WorkFolder());
+      BrisTest::FaultyDocument a;
+      BrisTest::FaultyDocument b;
+      BrisTest::RegisteredDocument registeredA(a);
+      BrisTest::RegisteredDocument registeredB(b);
+      OpenAndEdit(a, b);
+      a.SetFileOperations(std::make_unique<CStoppingOperations>(stopAt));
+      ::_exit(a.WriteDocument(false) ? kExitSaved : kExitFailed);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::string WorkFolder() const { return mParent + "/work/"; }
+  const std::string& ProjectA() const { return mProjectA; }
+  const std::string& ProjectB() const { return mProjectB; }
+  std::string Outside() const { return mParent + "/in"; }
+
+private:
+  std::string mParent;
+  std::string mProjectA;
+  std::string mProjectB;
+};
+
+std::vector<std::string> NamesOf(const FolderContents& contents) {
+  std::vector<std::string> names;
+  for (const auto& [name, bytes] : contents) {
+    names.push_back(name);
+  }
+  return names;
+}
+
+class SaveCrashRecoveryTest : public ::testing::Test {
+protected:
+  void TearDown() override { Bris::Domain().SetWorkFolderPath(""); }
+
+  BrisTest::TempFolder mTemp;
+};
+
+TEST_F(SaveCrashRecoveryTest, SaveStoppedAtEveryFileStep_IsFinishedByRecoveryOrLeftUntouched) {
+  // GIVEN the folder an uninterrupted save leaves
+  const CrashScenario reference(mTemp / "reference");
+  const FolderContents before = ReadFolder(reference.ProjectA());
+  ASSERT_EQ(reference.SaveInChild(0), kExitSaved);
+  const FolderContents saved = ReadFolder(reference.ProjectA());
+  ASSERT_NE(saved, before);
+
+  int completedRuns = 0;
+  int untouchedRuns = 0;
+  for (int stopAt = 1;; ++stopAt) {
+    SCOPED_TRACE("stopped at file step " + std::to_string(stopAt));
+    ASSERT_LT(stopAt, 2000) << "the save never ran to its end";
+    const CrashScenario run(mTemp / ("run" + std::to_string(stopAt)));
+    const FolderContents otherBefore = ReadFolder(run.ProjectB());
+    const FolderContents outsideBefore = ReadFolder(run.Outside());
+    // WHEN the save dies at its stopAt-th file step and recovery runs at the next start
+    const int status = run.SaveInChild(stopAt);
+    if (status == kExitSaved) {
+      EXPECT_EQ(ReadFolder(run.ProjectA()), saved);
+      break;
+    }
+    ASSERT_EQ(status, 0);
+    Bris::Domain().SetWorkFolderPath(run.WorkFolder());
+    Bris::CFileOperations operations;
+    const auto reports = Bris::CSaveRecovery(operations).RecoverAll(run.WorkFolder());
+
+    // THEN the project holds exactly what the save was writing, or, when the save died before
+    // its first change, exactly what it held before; never a mix, a torn or a temporary file
+    const FolderContents after = ReadFolder(run.ProjectA());
+    if (reports.empty()) {
+      EXPECT_EQ(NamesOf(after), NamesOf(before));
+      EXPECT_TRUE(after == before);
+      ++untouchedRuns;
+    } else {
+      ASSERT_EQ(reports.size(), 1u);
+      EXPECT_TRUE(reports[0].completed);
+      EXPECT_EQ(reports[0].projectPath, run.ProjectA());
+      EXPECT_EQ(NamesOf(after), NamesOf(saved));
+      EXPECT_TRUE(after == saved);
+      ++completedRuns;
+    }
+    // and nothing outside the plan was touched, and no journal is left
+    EXPECT_EQ(ReadFolder(run.ProjectB()), otherBefore);
+    EXPECT_EQ(ReadFolder(run.Outside()), outsideBefore);
+    for (const auto& [name, bytes] : ReadFolder(run.WorkFolder())) {
+      EXPECT_EQ(name.find(".brisel-journal"), std::string::npos) << name;
+    }
+  }
+  EXPECT_GT(untouchedRuns, 5);
+  EXPECT_GT(completedRuns, 10);
+}
+
+TEST_F(SaveCrashRecoveryTest, JournalWithALostTemporaryFile_RemovesNothingMoreAndKeepsTheRest) {
+  // GIVEN a save that died right after committing its journal, and one of its new files lost
+  std::string lost;
+  std::unique_ptr<CrashScenario> run;
+  for (int stopAt = 1; lost.empty(); ++stopAt) {
+    ASSERT_LT(stopAt, 2000);
+    run = std::make_unique<CrashScenario>(mTemp / ("run" + std::to_string(stopAt)));
+    ASSERT_EQ(run->SaveInChild(stopAt), 0);
+    Bris::CSaveJournal::SContents journal;
+    if (!Bris::CSaveJournal::Read(Bris::CSaveJournal::PathFor(run->WorkFolder(), run->ProjectA()),
+                                  journal) ||
+        !journal.committed) {
+      continue;
+    }
+    std::vector<std::string> waiting;
+    for (const auto& step : journal.steps) {
+      if (!step.temporary.empty() && fs::exists(step.temporary) && !fs::exists(step.destination)) {
+        waiting.push_back(step.temporary);
+      }
+    }
+    if (waiting.size() >= 2) {
+      lost = waiting.front(); // a new file lost while a later one is still there
+    }
+  }
+  fs::remove(lost);
+  const FolderContents left = ReadFolder(run->ProjectA());
+  Bris::CSaveJournal::SContents journal;
+  ASSERT_TRUE(Bris::CSaveJournal::Read(
+      Bris::CSaveJournal::PathFor(run->WorkFolder(), run->ProjectA()), journal));
+
+  // WHEN recovery runs
+  Bris::Domain().SetWorkFolderPath(run->WorkFolder());
+  Bris::CFileOperations operations;
+  const auto reports = Bris::CSaveRecovery(operations).RecoverAll(run->WorkFolder());
+
+  // THEN it says what could not be restored and where the rest was kept, and destroyed nothing:
+  // every file that was there is still there, in the kept folder, or among the removed files
+  // (the steps before the lost file were done as the save would have); no file is gone
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_FALSE(reports[0].completed);
+  EXPECT_FALSE(reports[0].unrestored.empty());
+  ASSERT_TRUE(fs::is_directory(reports[0].keptFolder));
+  EXPECT_FALSE(fs::exists(Bris::CSaveJournal::PathFor(run->WorkFolder(), run->ProjectA())));
+  const FolderContents after = ReadFolder(run->ProjectA());
+  FolderContents kept = ReadFolder(reports[0].keptFolder);
+  for (auto& entry : ReadFolder(journal.removedFolder)) {
+    kept.insert(entry);
+  }
+  auto userFiles = [](const FolderContents& contents) {
+    return std::count_if(contents.begin(), contents.end(), [](const auto& entry) {
+      return entry.first.find("/.brisel-") == std::string::npos;
+    });
+  };
+  EXPECT_GE(userFiles(after) + static_cast<long>(kept.size()), userFiles(left));
+}
+
+TEST_F(SaveCrashRecoveryTest, WorkFolderMarker_TellsAnUncleanExitFromACleanOne) {
+  const std::string work = mTemp.Path();
+  {
+    Bris::CWorkFolderLock first;
+    ASSERT_TRUE(first.Acquire(work));
+    EXPECT_FALSE(first.WasLeftByUncleanExit());
+    Bris::CWorkFolderLock second;
+    EXPECT_FALSE(second.Acquire(work)) << "a live session holds the folder";
+  } // a clean exit releases it
+
+  Bris::CWorkFolderLock afterCleanExit;
+  ASSERT_TRUE(afterCleanExit.Acquire(work));
+  EXPECT_FALSE(afterCleanExit.WasLeftByUncleanExit());
+  afterCleanExit.Release();
+
+  // A session that dies holding the folder leaves its marker behind.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    Bris::CWorkFolderLock crashed;
+    ::_exit(crashed.Acquire(work) ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  Bris::CWorkFolderLock afterCrash;
+  ASSERT_TRUE(afterCrash.Acquire(work));
+  EXPECT_TRUE(afterCrash.WasLeftByUncleanExit());
+}
+
+} // namespace
