@@ -6,6 +6,7 @@
 #include "store/CFileOperations.h"
 #include "store/CProjectOpener.h"
 #include "store/CSaveAsTarget.h"
+#include "store/CWritePlan.h"
 
 #include <filesystem>
 #include <system_error>
@@ -141,6 +142,26 @@ CProjectSession::SaveAs(const std::string& targetPath,
   }
   mFolderPath = target.Folder();
   return saved;
+}
+
+bool CProjectSession::PlanSave(CWritePlan& plan) {
+  if (mDocument == nullptr || (!mFolderPath.empty() && !IsValidProject(mFolderPath)) ||
+      !mDocument->IsWritePossible()) {
+    return false;
+  }
+  return mDocument->PlanWrite(false, plan);
+}
+
+bool CProjectSession::PlanSaveAs(const std::string& target, CWritePlan& plan) {
+  if (mDocument == nullptr || !mDocument->IsWritePossible()) {
+    return false;
+  }
+  CZelData& data = mDocument->GetZelData();
+  const std::string oldProjectName = data.mProjectPath;
+  data.SetProjectName(Ux::WithoutTrailingSlash(target) + "/");
+  const bool planned = mDocument->PlanWrite(true, plan);
+  data.mProjectPath = oldProjectName;
+  return planned;
 }
 
 bool CProjectSession::AreSystemFilesCopied(const std::string& targetWithSlash) const {

@@ -10,6 +10,7 @@
 
 namespace Bris {
 
+class CWritePlan;
 class CZelData;
 
 // One open project as the core knows it: its project document, the folder it lives in and
@@ -64,6 +65,11 @@ public:
   // not be written at all). kFailed after a memo file failed: the project has moved all the same.
   ESaveResult SaveAs(const std::string& target,
                      const std::function<bool()>& confirmDeletingFiles = {});
+  // Previews: the plan Save, or the write of SaveAs into target, would run now. They change
+  // nothing on disk (target need not exist); false when the save would be refused. A save as
+  // also copies the system files and empties target first, which its plan does not show.
+  bool PlanSave(CWritePlan& plan);
+  bool PlanSaveAs(const std::string& target, CWritePlan& plan);
   // Leaves the registry, then lets the document go (which shelters the files another open
   // project still names). The session holds no project afterwards; only IsOpen() may be asked.
   void Close();

@@ -118,6 +118,15 @@ bool CProjectWriter::WriteDocument(bool saveAs) {
   return written && !mDocument.IsMemoWriteFailed();
 }
 
+bool CProjectWriter::PlanDocument(bool saveAs, CWritePlan& plan) {
+  for (auto kind : kKinds) {
+    if (!IsEnableWriteFiles(kind, saveAs)) {
+      return false;
+    }
+  }
+  return MakePlan(saveAs, {CParameter::kPatch, CParameter::kTone, CParameter::kWave}, true, plan);
+}
+
 bool CProjectWriter::MakePlan(bool saveAs, std::initializer_list<EDataType> kinds, bool whole,
                               CWritePlan& plan) {
   mSaveAs = saveAs;

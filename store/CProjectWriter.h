@@ -38,6 +38,11 @@ public:
   // failure; also false when a memo file could not be written, although the write is then
   // finished (the document stays modified and the next save writes the memo again).
   bool WriteDocument(bool saveAs);
+  // The plan WriteDocument would run now, for previews: the dry runs of all three kinds, then
+  // the whole plan. Changes nothing on disk and leaves the records as they were. An ordinary save
+  // also replaces linked slot files by copies of their own first; that step is not in the plan.
+  // False when the write would be refused.
+  bool PlanDocument(bool saveAs, CWritePlan& plan);
 
   // True when every record's file can be opened for reading.
   bool IsWritePossible() const;

@@ -404,6 +404,10 @@ bool CZelFileDocument::WriteDocument(bool saveAs) {
   return CProjectWriter(*this, mUselessFiles).WriteDocument(saveAs);
 }
 
+bool CZelFileDocument::PlanWrite(bool saveAs, CWritePlan& plan) {
+  return CProjectWriter(*this, mUselessFiles).PlanDocument(saveAs, plan);
+}
+
 bool CZelFileDocument::IsWritePossible() {
   return CProjectWriter(*this, mUselessFiles).IsWritePossible();
 }

@@ -15,6 +15,7 @@
 namespace Bris {
 
 class CFileOperations;
+class CWritePlan;
 
 // The file side of one open project: owns the project's data set, fills it from the project
 // folder and keeps the slot files, their names and the memo files in line with it. Reports
@@ -136,6 +137,8 @@ public:
   // file, so that the next save can still succeed. False on any failure, and also when a memo
   // file could not be written (the write is then finished; the document should stay modified).
   bool WriteDocument(bool saveAs);
+  // The plan WriteDocument(saveAs) would run now; changes nothing. False when it would refuse.
+  bool PlanWrite(bool saveAs, CWritePlan& plan);
   // True when every record's file can be opened for reading; refuse the save otherwise.
   bool IsWritePossible();
   // Dry run of WriteFiles for one kind: opens what the write would open; changes nothing.
