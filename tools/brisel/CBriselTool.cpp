@@ -1,6 +1,13 @@
 #include "tools/brisel/CBriselTool.h"
 
+#include "tools/brisel/CCheckCommand.h"
+#include "tools/brisel/CCleanCommand.h"
+#include "tools/brisel/CCopyCommand.h"
+#include "tools/brisel/CImportCommand.h"
 #include "tools/brisel/CInfoCommand.h"
+#include "tools/brisel/CListCommand.h"
+#include "tools/brisel/CRecoverCommand.h"
+#include "tools/brisel/CSaveAsCommand.h"
 #include "tools/brisel/ExitStatus.h"
 
 #include <CLI/CLI.hpp>
@@ -9,6 +16,13 @@ namespace BrisTool {
 
 CBriselTool::CBriselTool() {
   mCommands.push_back(std::make_unique<CInfoCommand>());
+  mCommands.push_back(std::make_unique<CListCommand>());
+  mCommands.push_back(std::make_unique<CCheckCommand>());
+  mCommands.push_back(std::make_unique<CCopyCommand>());
+  mCommands.push_back(std::make_unique<CImportCommand>());
+  mCommands.push_back(std::make_unique<CCleanCommand>());
+  mCommands.push_back(std::make_unique<CSaveAsCommand>());
+  mCommands.push_back(std::make_unique<CRecoverCommand>());
 }
 
 CBriselTool::~CBriselTool() = default;

@@ -1,5 +1,6 @@
 #include "tools/brisel/CCommand.h"
 
+#include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/Ux.h"
 #include "domain/CDomain.h"
 #include "store/CFileOperations.h"
@@ -52,7 +53,10 @@ std::unique_ptr<CProjectSession> CCommand::OpenProject(CToolContext& context,
   if (mDryRun) {
     domain.SetWorkFolderPath(std::string());
   }
-  const Bris::SOpenResult opened = session->Open(folder);
+  // Journals are found by the project's full path, as the librarian opened it.
+  std::string path;
+  UFileUtils::GetFullPathString(folder, path, true);
+  const Bris::SOpenResult opened = session->Open(path.empty() ? folder : path);
   domain.SetWorkFolderPath(workFolder);
   if (!opened) {
     context.Err() << "brisel: " << opened.Describe() << "\n";

@@ -27,7 +27,13 @@ CToolContext::~CToolContext() {
 
 bool CToolContext::UseWorkFolder(bool lock) {
   const std::string path = CToolWorkFolder::DefaultPath();
-  switch (mWorkFolder.Acquire(path, lock)) {
+  CToolWorkFolder::EAcquire acquired = mWorkFolder.Acquire(path, true);
+  // A preview takes the lock when it is free, so that it can tidy up after itself, and reads the
+  // folder beside a running librarian otherwise.
+  if (acquired == CToolWorkFolder::EAcquire::kInUse && !lock) {
+    acquired = mWorkFolder.Acquire(path, false);
+  }
+  switch (acquired) {
   case CToolWorkFolder::EAcquire::kAcquired:
     break;
   case CToolWorkFolder::EAcquire::kInUse:

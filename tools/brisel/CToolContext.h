@@ -20,8 +20,9 @@ public:
   CToolContext(const CToolContext&) = delete;
   CToolContext& operator=(const CToolContext&) = delete;
 
-  // Gives the domain its work folder and the Trash. With lock the folder is taken for this
-  // process (changing commands); a preview only reads it. False after saying why on err.
+  // Gives the domain its work folder and the Trash. With lock the folder must be taken for this
+  // process (changing commands); a preview takes it only when it is free. False after saying why
+  // on err.
   bool UseWorkFolder(bool lock);
 
   std::ostream& Out() { return mOut; }

@@ -58,6 +58,7 @@ CToolWorkFolder::EAcquire CToolWorkFolder::Acquire(const std::string& path, bool
   }
   mFilesBefore = DataFiles();
   mAcquired = true;
+  mLocked = lock;
   return EAcquire::kAcquired;
 }
 
@@ -66,7 +67,8 @@ void CToolWorkFolder::Release(bool keepAll) {
     return;
   }
   mAcquired = false;
-  if (!keepAll) {
+  // Without the lock the librarian may be writing here too: nothing is removed then.
+  if (!keepAll && mLocked) {
     for (const std::string& file : DataFiles()) {
       if (mFilesBefore.count(file) == 0) {
         std::error_code error;
@@ -75,6 +77,7 @@ void CToolWorkFolder::Release(bool keepAll) {
     }
   }
   mLock.Release();
+  mLocked = false;
 }
 
 std::set<std::string> CToolWorkFolder::DataFiles() const {

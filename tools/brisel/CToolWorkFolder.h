@@ -34,8 +34,8 @@ public:
   // Makes the folder and remembers what is in it. With lock, takes the session lock too; after
   // an unclean exit of the session before, its files move to "Kept <date time>".
   EAcquire Acquire(const std::string& path, bool lock);
-  // Removes the data files that appeared directly in the folder since Acquire, unless keepAll;
-  // then gives the lock back. Harmless when nothing was acquired.
+  // Removes the data files that appeared directly in the folder since Acquire, unless keepAll or
+  // the folder was not locked; then gives the lock back. Harmless when nothing was acquired.
   void Release(bool keepAll);
 
   const std::string& GetPath() const { return mPath; }
@@ -51,6 +51,7 @@ private:
   Bris::CWorkFolderLock mLock;
   std::set<std::string> mFilesBefore;
   bool mAcquired = false;
+  bool mLocked = false;
 };
 
 } // namespace BrisTool
