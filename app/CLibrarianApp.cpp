@@ -18,6 +18,7 @@
 #include "app/CStartWindow.h"
 #include "app/SaveRecoveryAlerts.h"
 #include "app/UAppPreferences.h"
+#include "app/UHelpFile.h"
 #include "app/UWorkFolder.h"
 #include "domain/CDomain.h"
 #include "framework/CDocument.h"
@@ -361,9 +362,8 @@ void CLibrarianApp::TileWindowsVertically(int maxColumns) {
 }
 
 void CLibrarianApp::DoHelp() {
-  const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                       QString::fromStdString(CStringTable::Get(CStringTable::kHelp, 2));
-  if (!QFileInfo(path).isFile() || !OpenWithDesktop(path)) {
+  const QString path = UHelpFile::FindForThisProgram();
+  if (path.isEmpty() || !OpenWithDesktop(path)) {
     CErrorOut::ErrorAlert(kErrorHelp);
   }
 }
