@@ -3,6 +3,7 @@
 #include "app/CFindResultModel.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -47,7 +48,8 @@ void CFindHighlightDelegate::paint(QPainter* painter, const QStyleOptionViewItem
   painter->setClipRect(textRect);
   const bool selected = (item.state & QStyle::State_Selected) != 0;
   painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-  const qreal top = textRect.top() + (textRect.height() - layout.boundingRect().height()) / 2;
+  // Centred as the style centres plain text, so that marked and plain cells share a baseline.
+  const qreal top = textRect.top() + (textRect.height() - QFontMetrics(item.font).height()) / 2;
   layout.draw(painter, QPointF(textRect.left(), top));
   painter->restore();
 }

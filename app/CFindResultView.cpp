@@ -17,6 +17,9 @@ CFindResultView::CFindResultView(CFindHandler& handler, QWidget* parent)
   setWordWrap(false);
   setAlternatingRowColors(true);
   verticalHeader()->hide();
+  // One line of text per result, as dense as the project window's lists.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setHighlightSections(false);
 }

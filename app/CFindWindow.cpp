@@ -80,7 +80,8 @@ void CFindWindow::OpenCurrentResult() {
 void CFindWindow::UpdateStatus() {
   const std::size_t count = mHandler.GetResults().size();
   QString text = mHandler.GetText().empty() ? tr("Type to search every project.")
-                                            : tr("%n result(s)", nullptr, static_cast<int>(count));
+                 : count == 1               ? tr("1 result")
+                                            : tr("%1 results").arg(count);
   if (mHandler.IsBusy()) {
     text += tr(" (reading the library...)");
   }
