@@ -134,6 +134,8 @@ void CFindHandler::CollectOpenResults(std::vector<SFindResult>& results) const {
           result.memos[static_cast<std::size_t>(line)] = record->GetMemo(line);
         }
         result.isOpen = true;
+        result.document = document;
+        result.projectTitle = document->GetDescriptor().toStdString();
         results.push_back(std::move(result));
       }
     }
@@ -150,9 +152,10 @@ std::vector<CLibrarianDoc*> CFindHandler::OpenProjects() const {
   return projects;
 }
 
-CLibrarianDoc* CFindHandler::FindOpenProject(const std::string& projectPath) const {
+CLibrarianDoc* CFindHandler::FindOpenProject(const SFindResult& result) const {
   for (CLibrarianDoc* document : OpenProjects()) {
-    if (Ux::WithoutTrailingSlash(document->GetFolderPath()) == projectPath) {
+    if (result.isOpen ? document == result.document
+                      : Ux::WithoutTrailingSlash(document->GetFolderPath()) == result.projectPath) {
       return document;
     }
   }
@@ -164,12 +167,12 @@ bool CFindHandler::OpenResult(std::size_t resultIndex) {
     return false;
   }
   const SFindResult result = mResults[resultIndex]; // opening a project refreshes mResults
-  CLibrarianDoc* document = FindOpenProject(result.projectPath);
+  CLibrarianDoc* document = FindOpenProject(result);
   if (document == nullptr) {
     if (result.isOpen || !mApp.OpenDocument(result.projectPath)) {
       return false; // an open project was closed since the search, or the folder is unreadable
     }
-    document = FindOpenProject(result.projectPath);
+    document = FindOpenProject(result);
   }
   CProjectWindow* window = document != nullptr ? document->GetProjectWindow() : nullptr;
   if (window == nullptr) {
@@ -193,7 +196,7 @@ bool CFindHandler::DragResults(const std::vector<std::size_t>& resultIndexes) {
     return false;
   }
   const SFindResult& first = mResults[resultIndexes.front()];
-  CLibrarianDoc* document = first.isOpen ? FindOpenProject(first.projectPath) : nullptr;
+  CLibrarianDoc* document = first.isOpen ? FindOpenProject(first) : nullptr;
   if (document == nullptr || document->GetProjectWindow() == nullptr) {
     return false;
   }
@@ -206,7 +209,7 @@ bool CFindHandler::DragResults(const std::vector<std::size_t>& resultIndexes) {
   table->ClearSelection();
   for (std::size_t index : resultIndexes) {
     if (index < mResults.size() && mResults[index].isOpen &&
-        mResults[index].projectPath == first.projectPath && mResults[index].kind == first.kind) {
+        mResults[index].document == first.document && mResults[index].kind == first.kind) {
       table->SelectRow(mResults[index].slotNumber, true);
     }
   }

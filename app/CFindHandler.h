@@ -61,7 +61,9 @@ private:
   void MergeResults();
   void HandleIndexSlots(const std::vector<Bris::SIndexedSlot>& indexedSlots);
   std::vector<CLibrarianDoc*> OpenProjects() const;
-  CLibrarianDoc* FindOpenProject(const std::string& projectPath) const;
+  // The open document a result names: its own for a result of an open project, else the one
+  // showing its folder now. Null when there is none.
+  CLibrarianDoc* FindOpenProject(const SFindResult& result) const;
 
   CLibrarianApp& mApp;
   std::unique_ptr<CLibraryIndexer> mIndexer;

@@ -83,6 +83,9 @@ Qt::ItemFlags CFindResultModel::flags(const QModelIndex& index) const {
 }
 
 QString CFindResultModel::ProjectName(const SFindResult& result) {
+  if (result.projectPath.empty() && !result.projectTitle.empty()) {
+    return QString::fromStdString(result.projectTitle); // a new project, not saved yet
+  }
   QString name = QFileInfo(QString::fromStdString(result.projectPath)).fileName();
   if (name.endsWith(QLatin1String(".prj"), Qt::CaseInsensitive)) {
     name.chop(4);
