@@ -166,11 +166,13 @@ bool CFindHandler::OpenResult(std::size_t resultIndex) {
   if (resultIndex >= mResults.size()) {
     return false;
   }
-  const SFindResult result = mResults[resultIndex]; // opening a project refreshes mResults
+  SFindResult result = mResults[resultIndex]; // opening a project refreshes mResults
   CLibrarianDoc* document = FindOpenProject(result);
   if (document == nullptr) {
-    if (result.isOpen || !mApp.OpenDocument(result.projectPath)) {
-      return false; // an open project was closed since the search, or the folder is unreadable
+    // A project closed since the search opens again from its folder; a new one is gone.
+    result.isOpen = false;
+    if (result.projectPath.empty() || !mApp.OpenDocument(result.projectPath)) {
+      return false;
     }
     document = FindOpenProject(result);
   }

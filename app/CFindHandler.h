@@ -24,7 +24,7 @@ class CFindHandler : public QObject {
   Q_OBJECT
 
 public:
-  static constexpr std::size_t kMaxResults = 5000;
+  static constexpr std::size_t kMaxResults = 2000;
 
   // databasePath: the library index file (empty: an index in memory).
   CFindHandler(CLibrarianApp& app, const std::string& databasePath,

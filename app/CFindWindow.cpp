@@ -61,7 +61,10 @@ void CFindWindow::Present() {
 
 bool CFindWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
-    mHandler.Refresh(); // projects may have changed, opened or closed meanwhile
+    // Projects may have been saved, opened or closed meanwhile; an unchanged library is
+    // re-scanned cheaply on the index's thread.
+    mHandler.UpdateIndex();
+    mHandler.Refresh();
   } else if (event->type() == QEvent::KeyPress &&
              static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     close();

@@ -34,6 +34,11 @@ void CLibraryIndexer::StartWorker(QThread& thread, CLibraryIndexWorker& worker) 
 }
 
 void CLibraryIndexer::Update(const std::vector<std::string>& libraryFolders) {
+  // One running and one waiting for the same folders already see every change made till now.
+  if (mPendingUpdates >= 2 && libraryFolders == mLastFolders) {
+    return;
+  }
+  mLastFolders = libraryFolders;
   ++mPendingUpdates;
   CLibraryIndexWorker* worker = mUpdater.get();
   QMetaObject::invokeMethod(

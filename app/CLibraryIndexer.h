@@ -45,6 +45,7 @@ private:
   std::unique_ptr<CLibraryIndexWorker> mUpdater;
   std::unique_ptr<CLibraryIndexWorker> mSearcher; // null when mUpdater searches too
   int mPendingUpdates = 0;
+  std::vector<std::string> mLastFolders; // of the latest update requested
   quint64 mLatestSearch = 0;
   quint64 mAnsweredSearch = 0;
 };
