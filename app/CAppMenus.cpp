@@ -33,6 +33,8 @@ void CAppMenus::CreateActions() {
   AddAction(kCmdUndo, CLibrarianApp::tr("&Undo"), QKeySequence::Undo);
   AddAction(kCmdDelete, CLibrarianApp::tr("&Delete"), QKeySequence::Delete);
   AddAction(kCmdSelectAll, CLibrarianApp::tr("Select &All"), QKeySequence::SelectAll);
+  AddAction(kCmdFind, CLibrarianApp::tr("&Find..."), QKeySequence::Find);
+  AddAction(kCmdLibraryFolders, CLibrarianApp::tr("&Library Folders..."), QKeySequence());
   AddAction(kCmdImportWaves, CLibrarianApp::tr("&Import Waves..."),
             QKeySequence(Qt::CTRL | Qt::Key_I));
   AddAction(kCmdCleanProject, CLibrarianApp::tr("&Clean Project..."), QKeySequence());
@@ -62,7 +64,8 @@ void CAppMenus::BuildMenuBar(QMenuBar* bar, CWindowMenu& windowMenuItems, Comman
   };
   addMenu(CLibrarianApp::tr("&File"), "File",
           {kCmdNew, kCmdOpen, kCmdNothing, kCmdClose, kCmdSave, kCmdSaveAs, kCmdNothing, kCmdQuit});
-  addMenu(CLibrarianApp::tr("&Edit"), "Edit", {kCmdUndo, kCmdNothing, kCmdDelete, kCmdSelectAll});
+  addMenu(CLibrarianApp::tr("&Edit"), "Edit", {kCmdUndo, kCmdNothing, kCmdDelete, kCmdSelectAll, kCmdNothing, kCmdFind,
+           kCmdLibraryFolders});
   addMenu(CLibrarianApp::tr("&Project"), "Project", {kCmdImportWaves, kCmdCleanProject});
   addMenu(CLibrarianApp::tr("&View"), "View", {kCmdFont, kCmdGrid});
   QMenu* windowMenu = addMenu(CLibrarianApp::tr("&Window"), "Window",

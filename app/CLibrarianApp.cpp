@@ -1,5 +1,7 @@
 #include "app/CLibrarianApp.h"
 
+#include "app/CLibrarySearch.h"
+
 #include "LibMac/Utility/PreferenceKeys.h"
 #include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/UPreference.h"
@@ -11,6 +13,7 @@
 #include "app/CAboutBox.h"
 #include "app/CAppMenus.h"
 #include "app/CLibrarianDoc.h"
+#include "app/CLibrarySearch.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
 #include "app/CSelectFontDialog.h"
@@ -82,6 +85,7 @@ CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuIte
 
 CLibrarianApp::~CLibrarianApp() {
   qApp->removeEventFilter(this);
+  mLibrarySearch.reset();
   mSignalNotifier.reset();
   mDocuments.clear();
   mClosedDocuments.clear();
@@ -246,6 +250,12 @@ bool CLibrarianApp::ObeyCommand(CommandT command, void* param) {
   case kCmdQuit:
     DoQuit();
     return true;
+  case kCmdFind:
+    GetLibrarySearch().ShowFindWindow();
+    return true;
+  case kCmdLibraryFolders:
+    GetLibrarySearch().EditLibraryFolders(FindTarget());
+    return true;
   default:
     break;
   }
@@ -273,6 +283,8 @@ void CLibrarianApp::FindCommandStatus(CommandT command, SCommandStatus& status) 
   case kCmdOpen:
   case kCmdAbout:
   case kCmdQuit:
+  case kCmdFind:
+  case kCmdLibraryFolders:
     status.enabled = true;
     return;
   default:
@@ -597,6 +609,13 @@ bool CLibrarianApp::LoadPrefLastProject(std::string& folderPath) {
 
 bool CLibrarianApp::CreateFolder(const std::string& parentPath, const std::string& name) {
   return UWorkFolder::CreateFolder(parentPath, name);
+}
+
+CLibrarySearch& CLibrarianApp::GetLibrarySearch() {
+  if (mLibrarySearch == nullptr) {
+    mLibrarySearch = std::make_unique<CLibrarySearch>(*this);
+  }
+  return *mLibrarySearch;
 }
 
 std::string CLibrarianApp::CreateTempFolder() {

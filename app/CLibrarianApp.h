@@ -15,6 +15,7 @@
 #include <vector>
 
 class CDocument;
+class CLibrarySearch;
 class CQtAlertRunner;
 class CStartWindow;
 class CUnixSignalNotifier;
@@ -111,6 +112,8 @@ public:
   CWindowMenu& GetWindowMenu() const { return *mWindowMenu; }
   CommandT GetHelpCommand() const { return mHelpCommand; }
   QWidget* GetStartWindow() const;
+  // Find and the library folders, made when first asked for.
+  CLibrarySearch& GetLibrarySearch();
 
   // --- Preferences (UPreference's buffer)
   // Grid state, clean options and list font; a missing key takes its default.
@@ -172,4 +175,6 @@ private:
   std::unique_ptr<Bris::CWorkFolderLock> mWorkFolderLock;
   bool mPreferencesLoaded = false;
   bool mQuitting = false;
+  // Last, so that its index threads end before the documents go.
+  std::unique_ptr<CLibrarySearch> mLibrarySearch;
 };

@@ -17,6 +17,7 @@
 #include "views/CColumnHeader.h"
 #include "views/CMemoDialog.h"
 #include "views/CPatchTableView.h"
+#include "views/CQuickFilter.h"
 #include "views/CRenameDialog.h"
 #include "views/CToneTableView.h"
 #include "views/CWaveTableView.h"
@@ -118,6 +119,8 @@ void CProjectWindow::BuildPanes() {
   infoRow->addWidget(sizeCaption);
   infoRow->addWidget(mWaveSizeText);
   layout->addLayout(infoRow);
+  mQuickFilter = new CQuickFilter(central);
+  layout->addWidget(mQuickFilter);
 
   auto* lists = new QSplitter(Qt::Horizontal, central);
   mLists = lists;
@@ -150,6 +153,7 @@ void CProjectWindow::BuildPanes() {
     columnLayout->addWidget(pane.table, 1);
     lists->addWidget(column);
   }
+  mQuickFilter->SetTables({mPatchTable, mToneTable, mWaveTable});
   layout->addWidget(lists, 1);
   setCentralWidget(central);
 }

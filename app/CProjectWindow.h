@@ -20,6 +20,7 @@ class CColumnHeader;
 class CLibrarianDoc;
 class CPatchTableView;
 class CPostTaskHandler;
+class CQuickFilter;
 class CToneTableView;
 class CWaveTableView;
 class QLabel;
@@ -50,6 +51,7 @@ public:
   CWaveTableView* GetWaveTable() const { return mWaveTable; }
   CBaseTableView* GetTable(Bris::CParameter::EDataType kind) const;
   CColumnHeader* GetHeader(Bris::CParameter::EDataType kind) const;
+  CQuickFilter* GetQuickFilter() const { return mQuickFilter; }
 
   void UpdateContents();
   void UpdateWaveSize();
@@ -158,6 +160,7 @@ private:
   QLabel* mWaveSizeText = nullptr;
   QLabel* mPathText = nullptr;
   QSplitter* mLists = nullptr;
+  CQuickFilter* mQuickFilter = nullptr;
   std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
   std::vector<std::string> mPendingImport;
   std::string mPendingProject;

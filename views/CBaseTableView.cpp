@@ -183,6 +183,12 @@ void CBaseTableView::SelectRow(int row, bool extend) {
 
 void CBaseTableView::SelectRows(int firstRow, int lastRow, bool extend) {
   mSelection.Select(firstRow, lastRow, extend, GetRowCount());
+  // A range over a filtered list takes only the rows the user sees.
+  for (int row = firstRow; IsFiltered() && row <= lastRow; ++row) {
+    if (!IsRowShown(row)) {
+      mSelection.Unselect(row);
+    }
+  }
   viewport()->update();
 }
 

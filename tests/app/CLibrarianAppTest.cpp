@@ -80,7 +80,12 @@ TEST_F(CLibrarianAppTest, StartWindow_CarriesEveryMenuWithItsCommandStates) {
                    {"Save As...", false},
                    {"Quit", true}}),
             menus["File"]);
-  EXPECT_EQ((Items{{"Undo", false}, {"Delete", false}, {"Select All", false}}), menus["Edit"]);
+  EXPECT_EQ((Items{{"Undo", false},
+                   {"Delete", false},
+                   {"Select All", false},
+                   {"Find...", true},
+                   {"Library Folders...", true}}),
+            menus["Edit"]);
   EXPECT_EQ((Items{{"Import Waves...", false}, {"Clean Project...", false}}), menus["Project"]);
   EXPECT_EQ((Items{{"List Font...", true}, {"Grid...", true}}), menus["View"]);
   EXPECT_EQ((Items{{"Cascade", true}, {"Tile Horizontally", true}, {"Tile Vertically", true}}),
