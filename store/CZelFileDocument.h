@@ -121,6 +121,12 @@ public:
   // for patch, tone and wave even when the file could not be written; that failure is kept for
   // the caller in IsMemoWriteFailed(). False for any other kind.
   bool WriteMemo(EDataType kind);
+  // The memo file of the kind: its path and the bytes the records give it now. False for a kind
+  // without one.
+  bool GetMemoFile(EDataType kind, std::string& path, std::string& contents) const;
+  // True when the file at path (before the path delimiter is applied) holds exactly contents: a
+  // save leaves such a file alone.
+  static bool IsFileHolding(const std::string& path, const std::string& contents);
   // True when a WriteMemo since the last ClearMemoWriteFailed() could not write its file; the
   // document then reports the save as failed and stays modified.
   bool IsMemoWriteFailed() const { return mMemoWriteFailed; }
@@ -183,9 +189,6 @@ public:
   static std::string SystemPath(const std::string& path);
 
 private:
-  void ReadMemo(EDataType kind);
-  void LinkPatchesToTones();
-  void LinkTonesToWaves();
   static void ReportError(int code);
 
   CZelData mData;
