@@ -1,9 +1,11 @@
 #include "LibMac/Utility/UFileUtils.h"
 
 #include <cctype>
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -110,6 +112,42 @@ int UFileUtils::DeleteSubFiles(const std::string& folder, const char* const* pat
     }
   }
   return static_cast<int>(found.size());
+}
+
+bool UFileUtils::IsAccessibleFile(const std::string& path, int mode) {
+  struct stat info = {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         ::access(path.c_str(), mode) == 0;
+}
+
+bool UFileUtils::ReadWholeFile(const std::string& path, std::string& contents) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info = {};
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fd >= 0) {
+      ::close(fd);
+    }
+    return false;
+  }
+  contents.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    const ssize_t got = ::read(fd, contents.data() + done, contents.size() - done);
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got < 0) {
+      ::close(fd);
+      return false;
+    }
+    if (got == 0) {
+      break; // shorter than it was a moment ago
+    }
+    done += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  contents.resize(done);
+  return true;
 }
 
 bool UFileUtils::IsEqualExt(const std::string& name, const std::string& pattern) {
