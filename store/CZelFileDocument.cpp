@@ -13,6 +13,7 @@
 #include "store/CFileShelter.h"
 #include "store/CProjectCleaner.h"
 #include "store/CProjectWriter.h"
+#include "store/CReadabilityTracker.h"
 #include "store/CSlotFileReader.h"
 #include "store/RecordFilePaths.h"
 #include "store/SlotFileNames.h"
@@ -302,6 +303,13 @@ bool CZelFileDocument::WriteDocument(bool saveAs) {
 
 bool CZelFileDocument::IsWritePossible() {
   return CProjectWriter(*this, mUselessFiles).IsWritePossible();
+}
+
+bool CZelFileDocument::IsWritePossibleTracked() {
+  if (mReadability == nullptr) {
+    mReadability = std::make_unique<CReadabilityTracker>();
+  }
+  return mReadability->IsReadable(mData, [this] { return IsWritePossible(); });
 }
 
 bool CZelFileDocument::IsEnableWriteFiles(EDataType kind, bool saveAs) {

@@ -15,6 +15,7 @@
 namespace Bris {
 
 class CFileOperations;
+class CReadabilityTracker;
 
 // The file side of one open project: owns the project's data set, fills it from the project
 // folder and keeps the slot files, their names and the memo files in line with it. Reports
@@ -144,6 +145,10 @@ public:
   bool WriteDocument(bool saveAs);
   // True when every record's file can be opened for reading; refuse the save otherwise.
   bool IsWritePossible();
+  // The same answer, for a question asked often (each activation of the project's window): the
+  // files are checked again only when a record names another file or a folder holding one
+  // changed since the last check.
+  bool IsWritePossibleTracked();
   // Dry run of WriteFiles for one kind: opens what the write would open; changes nothing.
   bool IsEnableWriteFiles(EDataType kind, bool saveAs);
   // Copies, renames, shelters and rewrites one kind's files slot by slot. The files of the
@@ -197,6 +202,7 @@ private:
   std::vector<std::string> mUselessFiles;
   bool mMemoWriteFailed = false;
   SOpenResult mReadResult;
+  std::unique_ptr<CReadabilityTracker> mReadability;
 };
 
 } // namespace Bris
