@@ -7,7 +7,8 @@
 // same listings and the same bytes through bare system calls (opendir/readdir; open, one read of
 // the bytes a reader needs and close per patch and tone file; open and close per wave file; the
 // memo files read whole): the floor of what opening can cost on this file system.
-// BM_WritePossibleCheck is the readability check a save and a window activation ask for.
+// BM_WritePossibleCheck is the readability check a save asks for, BM_ActivationCheck the one a
+// window activation asks for.
 #include "store/CBriselDocument.h"
 #include "store/CProjectOpener.h"
 #include "store/CProjectSession.h"
@@ -169,11 +170,25 @@ void BM_WritePossibleCheck(benchmark::State& state) {
   }
 }
 
+// The check as a window activation asks for it, once nothing changed since the last one.
+void BM_ActivationCheck(benchmark::State& state) {
+  Bris::CProjectSession session;
+  if (!session.Open(FullProject().path)) {
+    state.SkipWithError("the full project did not open");
+    return;
+  }
+  session.GetDocument().IsWritePossibleTracked();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(session.GetDocument().IsWritePossibleTracked());
+  }
+}
+
 BENCHMARK(BM_ReadDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenSession)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainStreamBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListAndReadDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PosixFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WritePossibleCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ActivationCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace
