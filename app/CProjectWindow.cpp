@@ -302,7 +302,7 @@ void CProjectWindow::UpdateTableContents() {
 }
 
 bool CProjectWindow::IsTableProjectWritable() {
-  return mDocument->GetStore().IsWritePossible();
+  return mDocument->GetStore().IsWritePossibleTracked();
 }
 
 bool CProjectWindow::AskTableName(CCommander* asker, std::string& name) {

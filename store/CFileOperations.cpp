@@ -10,8 +10,12 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <linux/fs.h>
+#endif
 
 namespace Bris {
 
@@ -58,6 +62,69 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     size -= static_cast<std::size_t>(written);
   }
   return true;
+}
+
+enum class ECopied { kWhole, kPartly, kFailed };
+
+// Lets the file system copy: a shared extent where it can (the reflink "cp --reflink=auto"
+// makes), else copy_file_range, which copies inside the kernel without passing the bytes through
+// this process. kPartly: the kernel cannot do it (another file system, an old kernel, a special
+// file); the offsets of both files say how far it got, and reading and writing go on from there.
+ECopied CopyInKernel(int in, int out, off_t size) {
+#ifdef __linux__
+#ifdef FICLONE
+  if (size > 0 && ::ioctl(out, FICLONE, in) == 0) {
+    return ECopied::kWhole;
+  }
+#endif
+  off_t done = 0;
+  while (done < size) {
+    const ssize_t copied =
+        ::copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(size - done), 0);
+    if (copied < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EINVAL ||
+                               errno == EOPNOTSUPP || errno == EPERM || errno == ETXTBSY;
+      return unsupported ? ECopied::kPartly : ECopied::kFailed;
+    }
+    if (copied == 0) {
+      break; // shorter than it said, or a file the kernel reads as empty: read to the end
+    }
+    done += copied;
+  }
+  // The size was read before the copy; a file that grew meanwhile is read to its end.
+  return ECopied::kPartly;
+#else
+  (void)in;
+  (void)out;
+  (void)size;
+  return ECopied::kPartly;
+#endif
+}
+
+// The copy through this process, from the current offsets to the end of in. False with errno
+// set; sourceFailed tells which side it was.
+bool CopyByReading(int in, int out, off_t size, bool& sourceFailed) {
+  std::vector<char> buffer(
+      std::min<std::size_t>(kCopyChunkBytes, static_cast<std::size_t>(size) + 1));
+  for (;;) {
+    const ssize_t got = ::read(in, buffer.data(), buffer.size());
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      sourceFailed = true;
+      return false;
+    }
+    if (got == 0) {
+      return true;
+    }
+    if (!WriteAll(out, buffer.data(), static_cast<std::size_t>(got))) {
+      return false;
+    }
+  }
 }
 
 bool Exists(const std::string& path) {
@@ -113,22 +180,14 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
   if (!out.IsOpen()) {
     return Fail("copy", destination);
   }
-  std::vector<char> buffer(
-      std::min<std::size_t>(kCopyChunkBytes, static_cast<std::size_t>(info.st_size) + 1));
-  for (;;) {
-    const ssize_t got = ::read(in.Get(), buffer.data(), buffer.size());
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return Fail("copy", source);
-    }
-    if (got == 0) {
-      break;
-    }
-    if (!WriteAll(out.Get(), buffer.data(), static_cast<std::size_t>(got))) {
-      return Fail("copy", destination);
-    }
+  const ECopied copied = CopyInKernel(in.Get(), out.Get(), info.st_size);
+  if (copied == ECopied::kFailed) {
+    return Fail("copy", destination);
+  }
+  bool sourceFailed = false;
+  if (copied == ECopied::kPartly &&
+      !CopyByReading(in.Get(), out.Get(), info.st_size, sourceFailed)) {
+    return Fail("copy", sourceFailed ? source : destination);
   }
   return out.Close() || Fail("copy", destination);
 }
