@@ -68,6 +68,22 @@ void CTableViewEx::ShowAllRows() {
   viewport()->update();
 }
 
+int CTableViewEx::GetShownRowAbove(int row) const {
+  if (!mFiltered) {
+    return row > 1 ? std::min(row - 1, mRowCount) : 0;
+  }
+  const auto after = std::lower_bound(mShownRows.begin(), mShownRows.end(), row);
+  return after == mShownRows.begin() ? 0 : *(after - 1);
+}
+
+int CTableViewEx::GetShownRowBelow(int row) const {
+  if (!mFiltered) {
+    return row < mRowCount ? std::max(row + 1, 1) : 0;
+  }
+  const auto next = std::upper_bound(mShownRows.begin(), mShownRows.end(), row);
+  return next == mShownRows.end() ? 0 : *next;
+}
+
 bool CTableViewEx::IsRowShown(int row) const {
   if (!mFiltered) {
     return row >= 1 && row <= mRowCount;

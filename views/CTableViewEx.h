@@ -45,6 +45,9 @@ public:
   // is its number.
   int GetShownRowCount() const;
   int GetRowAtPosition(int position) const;
+  // The nearest shown row above / below row (which need not be shown itself); 0 when none.
+  int GetShownRowAbove(int row) const;
+  int GetShownRowBelow(int row) const;
 
   // The row (1-based) under a viewport point; 0 when the point is below the last row or above the
   // image. The column likewise (0 beside the columns).

@@ -194,6 +194,24 @@ TEST_F(FindTest, QuickFilter_HidesRowsKeepsNumbersAndRestoresTheSelection) {
   chosen.clear();
   patches->GetSelectedIndexes(chosen, false);
   EXPECT_EQ(chosen, (std::vector<unsigned int>{2, 3}));
+
+  // The arrow keys step over hidden rows; a Delete after them never acts out of sight.
+  window->GetQuickFilter()->setText(QStringLiteral("pad"));
+  patches->ClearSelection();
+  patches->HandleKey(Qt::Key_Down, Qt::NoModifier);
+  EXPECT_TRUE(patches->IsRowSelected(3)) << "the first shown row, not the hidden row 1";
+  patches->HandleKey(Qt::Key_Down, Qt::NoModifier);
+  patches->HandleKey(Qt::Key_Down, Qt::NoModifier);
+  EXPECT_TRUE(patches->IsRowSelected(4));
+  EXPECT_FALSE(patches->IsRowSelected(5)) << "nothing shown below the last shown row";
+  patches->ClearSelection();
+  patches->HandleKey(Qt::Key_Up, Qt::NoModifier);
+  EXPECT_TRUE(patches->IsRowSelected(4)) << "the last shown row, not the hidden row 512";
+  patches->HandleKey(Qt::Key_Up, Qt::ShiftModifier);
+  patches->HandleKey(Qt::Key_Up, Qt::ShiftModifier);
+  chosen.clear();
+  patches->GetSelectedIndexes(chosen, false);
+  EXPECT_EQ(chosen, (std::vector<unsigned int>{2, 3}));
 }
 
 // The library folders default to Documents until the user stores a list; a stored empty list
