@@ -95,3 +95,21 @@ void CAppMenus::UpdateCommandStatus(const CWindowMenu& windowMenuItems) const {
     update(action, static_cast<CommandT>(action->data().toInt()));
   }
 }
+
+void CAppMenus::UpdateUndoItem(bool redoNext) const {
+  QAction* action = GetCommandAction(kCmdUndo);
+  if (action == nullptr) {
+    return;
+  }
+  const QString text = redoNext ? CLibrarianApp::tr("&Redo") : CLibrarianApp::tr("&Undo");
+  if (action->text() != text) {
+    action->setText(text);
+  }
+  QList<QKeySequence> keys{QKeySequence(QKeySequence::Undo)};
+  if (redoNext) {
+    keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << QKeySequence(Qt::CTRL | Qt::Key_Y);
+  }
+  if (action->shortcuts() != keys) {
+    action->setShortcuts(keys);
+  }
+}

@@ -187,6 +187,7 @@ QAction* CLibrarianApp::GetCommandAction(CommandT command) const {
 
 void CLibrarianApp::UpdateCommandStatus() {
   mMenus.UpdateCommandStatus(*mWindowMenu);
+  mMenus.UpdateUndoItem(Bris::Domain().IsRedoNext());
 }
 
 QWidget* CLibrarianApp::GetStartWindow() const {
@@ -563,12 +564,17 @@ void CLibrarianApp::DoQuit() {
       order.push_back(document);
     }
   }
+  // Every modified project is asked before any window closes, so that a Cancel keeps them all.
+  order.erase(std::remove(order.begin(), order.end(), nullptr), order.end());
   for (CDocument* document : order) {
-    if (document != nullptr && !CloseDocument(document)) {
+    if (!document->AttemptClose()) {
       mQuitting = false;
       ShowOrHideStartWindow();
       return;
     }
+  }
+  for (CDocument* document : order) {
+    CloseDocument(document, false);
   }
   if (mStartWindow != nullptr) {
     mStartWindow->hide();

@@ -9,6 +9,7 @@
 #include "app/CLibrarianApp.h"
 #include "app/CLibrarianDoc.h"
 #include "app/FileDropRules.h"
+#include "app/UMemoColumnWidths.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "framework/CPostTaskHandler.h"
@@ -162,26 +163,58 @@ void CProjectWindow::Initialize(CLibrarianDoc* document) {
   mDocument = document;
   const Bris::CParameter::EDataType kinds[] = {Bris::CParameter::kPatch, Bris::CParameter::kTone,
                                                Bris::CParameter::kWave};
+  std::vector<std::vector<int>> widths;
+  std::vector<std::vector<bool>> stored;
+  int fittingWidth = WindowChromeWidth(3);
+  for (Bris::CParameter::EDataType kind : kinds) {
+    widths.push_back(DefaultColumnWidths(kind));
+    stored.push_back(LoadColumnWidths(kind, widths.back()));
+    GetTable(kind)->Initialize(this, GetHeader(kind));
+    fittingWidth += PaneChromeWidth(kind);
+    for (int width : widths.back()) {
+      fittingWidth += width;
+    }
+  }
+  UMemoColumnWidths::ShareSpareWidth(widths, stored, TargetWindowWidth() - fittingWidth);
   QList<int> paneWidths;
   for (Bris::CParameter::EDataType kind : kinds) {
-    std::vector<int> widths = DefaultColumnWidths(kind);
-    LoadColumnWidths(kind, widths);
     CColumnHeader* header = GetHeader(kind);
-    CBaseTableView* table = GetTable(kind);
-    table->Initialize(this, header);
-    for (std::size_t column = 0; column < widths.size(); ++column) {
+    const std::vector<int>& columns = widths[static_cast<std::size_t>(paneWidths.size())];
+    for (std::size_t column = 0; column < columns.size(); ++column) {
       const int columnNumber = static_cast<int>(column) + 1;
-      header->SetColWidth(widths[column], columnNumber, columnNumber);
+      header->SetColWidth(columns[column], columnNumber, columnNumber);
     }
     // Each list starts wide enough to show all its columns.
-    paneWidths.append(table->GetColLeft(table->GetColCount() + 1) + 2 * table->frameWidth() +
-                      table->verticalScrollBar()->sizeHint().width());
+    CBaseTableView* table = GetTable(kind);
+    paneWidths.append(table->GetColLeft(table->GetColCount() + 1) + PaneChromeWidth(kind));
   }
   mLists->setSizes(paneWidths);
   ResizeToStoredOrFittingSize(paneWidths);
   UpdateWaveSize();
   mPatchTable->setFocus();
   mInitialized = true;
+}
+
+int CProjectWindow::PaneChromeWidth(Bris::CParameter::EDataType kind) const {
+  const CBaseTableView* table = GetTable(kind);
+  return 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+}
+
+int CProjectWindow::WindowChromeWidth(int paneCount) const {
+  const QMargins margins = centralWidget()->layout()->contentsMargins();
+  return margins.left() + margins.right() + mLists->handleWidth() * (paneCount - 1);
+}
+
+int CProjectWindow::TargetWindowWidth() {
+  if (UPreference::SeekTag(kPrefGeneralSettings, false)) {
+    UPreference::Point size;
+    UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
+    if (size.v > 0 && size.h > 0) {
+      return static_cast<int>(size.h);
+    }
+  }
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry().width() : 0;
 }
 
 void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
@@ -193,9 +226,7 @@ void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
       return;
     }
   }
-  int width = centralWidget()->layout()->contentsMargins().left() +
-              centralWidget()->layout()->contentsMargins().right() +
-              mLists->handleWidth() * (static_cast<int>(paneWidths.size()) - 1);
+  int width = WindowChromeWidth(static_cast<int>(paneWidths.size()));
   for (int paneWidth : paneWidths) {
     width += paneWidth;
   }
@@ -215,18 +246,23 @@ std::vector<int> CProjectWindow::DefaultColumnWidths(Bris::CParameter::EDataType
   return {50, 150, 50, 50, 50, 50};
 }
 
-void CProjectWindow::LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths) {
+std::vector<bool> CProjectWindow::LoadColumnWidths(Bris::CParameter::EDataType kind,
+                                                   std::vector<int>& widths) {
+  std::vector<bool> stored(widths.size(), false);
   if (!UPreference::SeekTag(kPrefGeneralSettings, false)) {
-    return;
+    return stored;
   }
   for (std::size_t column = 0; column < widths.size(); ++column) {
-    const long stored = UPreference::GetParamValue(ColumnWidthKey(kind), widths[column],
-                                                   static_cast<unsigned short>(column));
+    // A missing width reads as -1, so that a stored 50 is told from the default 50.
+    const long value =
+        UPreference::GetParamValue(ColumnWidthKey(kind), -1, static_cast<unsigned short>(column));
     // A width the header could not have produced (hand-edited preferences) keeps the default.
-    if (stored >= CColumnHeader::kMinColumnWidth && stored <= 0x7FFF) {
-      widths[column] = static_cast<int>(stored);
+    if (value >= CColumnHeader::kMinColumnWidth && value <= 0x7FFF) {
+      widths[column] = static_cast<int>(value);
+      stored[column] = true;
     }
   }
+  return stored;
 }
 
 // --- Panes

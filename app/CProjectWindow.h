@@ -131,7 +131,9 @@ public:
   bool AskTableMemo(CCommander* asker, std::string& memo) override;
 
   // Window size and column widths of the preferences ("General Settings").
-  static void LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths);
+  // Per column, whether the preferences held its width.
+  static std::vector<bool> LoadColumnWidths(Bris::CParameter::EDataType kind,
+                                            std::vector<int>& widths);
   static std::vector<int> DefaultColumnWidths(Bris::CParameter::EDataType kind);
 
 protected:
@@ -149,6 +151,11 @@ private:
   void SaveWindowSize() const;
   // The stored window size, else one that shows every column of the three lists.
   void ResizeToStoredOrFittingSize(const QList<int>& paneWidths);
+  // A list's frame and scroll bar; the window's margins and splitter handles.
+  int PaneChromeWidth(Bris::CParameter::EDataType kind) const;
+  int WindowChromeWidth(int paneCount) const;
+  // The width a new window will have: the stored one, else the screen's.
+  static int TargetWindowWidth();
 
   CLibrarianDoc* mDocument;
   CPatchTableView* mPatchTable = nullptr;

@@ -178,6 +178,7 @@ bool CDomain::CopyToUndoBuffer(int kind, CZelData* data) {
   }
   SaveArrays(*target, kind, *data);
   target->data = data;
+  mRedoNext = false;
   return true;
 }
 
@@ -201,6 +202,9 @@ void CDomain::SaveArrays(SUndoSlot& slot, int kind, CZelData& data) {
 void CDomain::Undo() {
   for (auto& slot : mUndoSlots) {
     ExchangeArrays(slot);
+  }
+  if (IsUndoReady()) {
+    mRedoNext = !mRedoNext;
   }
 }
 
@@ -226,6 +230,7 @@ bool CDomain::IsUndoReady() const {
 }
 
 void CDomain::ClearUndoReady() {
+  mRedoNext = false;
   for (auto& slot : mUndoSlots) {
     slot.hasPatches = false;
     slot.hasTones = false;
@@ -241,6 +246,7 @@ void CDomain::ClearUndoDoc() {
 }
 
 void CDomain::SetUndoDoc(CZelData* data) {
+  mRedoNext = false;
   const int free = GetNextUndoManager();
   if (free >= 0) {
     mUndoSlots[free].data = data;

@@ -429,12 +429,15 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
   if (workFolder.back() != '/') {
     workFolder += '/';
   }
-  std::uint64_t total = GetTotalWaveSizeValue();
+  const std::uint64_t used = GetTotalWaveSizeValue();
+  std::uint64_t added = 0;
   for (const auto& path : paths) {
-    total += Domain().GetFileSize(path);
+    added += Domain().GetFileSize(path);
   }
-  if (total > kTotalWaveSizeLimit) {
-    ReportError(kErrorWaveSizeLimit);
+  if (used + added > kTotalWaveSizeLimit) {
+    if (CZelTextOut* out = Domain().GetErrorOut()) {
+      out->WriteError(kErrorWaveSizeLimit, DescribeWaveMemoryExcess(used, added));
+    }
     return 0;
   }
 
