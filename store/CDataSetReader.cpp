@@ -43,37 +43,45 @@ std::unique_ptr<TRecord> NewRecord(std::vector<std::unique_ptr<CParameter>>& old
   return record;
 }
 
+// Refills array with one record per name, reading each named file with readFile; false at the
+// first file refused, the array then partly filled.
+template <class TRecord, class TReadFile>
+bool ReadSlots(CParameterArray& array, const std::vector<std::string>& paths, TReadFile readFile) {
+  auto oldRecords = TakeRecords(array);
+  array.Resize(0);
+  for (const auto& path : paths) {
+    auto record = NewRecord<TRecord>(oldRecords, array.size());
+    record->SetFilePath(path);
+    record->SetFinalName(path, true);
+    if (!path.empty() && !readFile(path, *record)) {
+      return false;
+    }
+    array.mParameters.push_back(record.release());
+  }
+  return true;
+}
+
 } // namespace
 
 bool CDataSetReader::ReadPatches() {
-  auto oldRecords = TakeRecords(mData.mPatches);
-  mData.DeletePatchArray();
   CSlotFileReader reader(mFailure);
-  for (const auto& path : mData.mPatchOriginalNames) {
-    auto patch = NewRecord<CPatch>(oldRecords, mData.mPatches.size());
-    patch->SetFilePath(path);
-    patch->SetFinalName(path, true);
-    if (!path.empty() && !reader.ReadPatch(path, *patch)) {
-      return false;
-    }
-    mData.mPatches.mParameters.push_back(patch.release());
+  if (!ReadSlots<CPatch>(mData.mPatches, mData.mPatchOriginalNames,
+                         [&reader](const std::string& path, CPatch& patch) {
+                           return reader.ReadPatch(path, patch);
+                         })) {
+    return false;
   }
   ReadMemo(CParameter::kPatch);
   return true;
 }
 
 bool CDataSetReader::ReadTones() {
-  auto oldRecords = TakeRecords(mData.mTones);
-  mData.DeleteToneArray();
   CSlotFileReader reader(mFailure);
-  for (const auto& path : mData.mToneOriginalNames) {
-    auto tone = NewRecord<CTone>(oldRecords, mData.mTones.size());
-    tone->SetFilePath(path);
-    tone->SetFinalName(path, true);
-    if (!path.empty() && !reader.ReadTone(path, *tone)) {
-      return false;
-    }
-    mData.mTones.mParameters.push_back(tone.release());
+  if (!ReadSlots<CTone>(mData.mTones, mData.mToneOriginalNames,
+                        [&reader](const std::string& path, CTone& tone) {
+                          return reader.ReadTone(path, tone);
+                        })) {
+    return false;
   }
   LinkPatchesToTones();
   ReadMemo(CParameter::kTone);
@@ -81,18 +89,12 @@ bool CDataSetReader::ReadTones() {
 }
 
 bool CDataSetReader::ReadWaves() {
-  auto oldRecords = TakeRecords(mData.mWaves);
-  mData.DeleteWaveArray();
   CSlotFileReader reader(mFailure);
-  for (const auto& path : mData.mWaveOriginalNames) {
-    // Nothing is read from a wave file; it only has to open.
-    if (!path.empty() && !reader.CanOpen(path)) {
-      return false;
-    }
-    auto wave = NewRecord<CWave>(oldRecords, mData.mWaves.size());
-    wave->SetFilePath(path);
-    wave->SetFinalName(path, true);
-    mData.mWaves.mParameters.push_back(wave.release());
+  // Nothing is read from a wave file; it only has to open.
+  if (!ReadSlots<CWave>(
+          mData.mWaves, mData.mWaveOriginalNames,
+          [&reader](const std::string& path, CWave&) { return reader.CanOpen(path); })) {
+    return false;
   }
   LinkTonesToWaves();
   ReadMemo(CParameter::kWave);

@@ -1,5 +1,6 @@
 #include "store/CFileOperations.h"
 
+#include "LibMac/Utility/StFileDescriptor.h"
 #include "store/CTrash.h"
 
 #include <cerrno>
@@ -24,30 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kCopyChunkBytes = 1 << 20;
-
-// A file descriptor closed on every path.
-class CFd {
-public:
-  explicit CFd(int fd) : mFd(fd) {}
-  ~CFd() {
-    if (mFd >= 0) {
-      ::close(mFd);
-    }
-  }
-  CFd(const CFd&) = delete;
-  CFd& operator=(const CFd&) = delete;
-  int Get() const { return mFd; }
-  bool IsOpen() const { return mFd >= 0; }
-  // Closes now; false when the close reported a failure (a delayed write error).
-  bool Close() {
-    const int fd = mFd;
-    mFd = -1;
-    return ::close(fd) == 0;
-  }
-
-private:
-  int mFd;
-};
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
@@ -133,7 +110,7 @@ bool Exists(const std::string& path) {
 }
 
 bool SyncPath(const std::string& path) {
-  CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  StFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   return fd.IsOpen() && ::fsync(fd.Get()) == 0;
 }
 
@@ -167,7 +144,7 @@ std::string CFileOperations::DescribeLastError() const {
 }
 
 bool CFileOperations::CopyFile(const std::string& source, const std::string& destination) {
-  CFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  StFileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info = {};
   if (!in.IsOpen() || ::fstat(in.Get(), &info) != 0) {
     return Fail("copy", source);
@@ -176,7 +153,7 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
   if (!S_ISREG(info.st_mode)) {
     return Fail("copy", source, "not a plain file");
   }
-  CFd out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  StFileDescriptor out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (!out.IsOpen()) {
     return Fail("copy", destination);
   }
@@ -193,7 +170,7 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
 }
 
 bool CFileOperations::WriteFile(const std::string& path, const std::string& contents) {
-  CFd out(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  StFileDescriptor out(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (!out.IsOpen() || !WriteAll(out.Get(), contents.data(), contents.size())) {
     return Fail("write", path);
   }
@@ -201,7 +178,7 @@ bool CFileOperations::WriteFile(const std::string& path, const std::string& cont
 }
 
 bool CFileOperations::CreateNewFile(const std::string& path) {
-  CFd out(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  StFileDescriptor out(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
   return out.IsOpen() || Fail("create", path);
 }
 
@@ -276,7 +253,7 @@ bool CFileOperations::Flush(const std::vector<std::string>& paths) {
     if (!synced.insert(info.st_dev).second) {
       continue;
     }
-    CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    StFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.IsOpen() || ::syncfs(fd.Get()) != 0) {
       return Fail("flush", path);
     }

@@ -1,5 +1,6 @@
 #include "store/CSlotFileReader.h"
 
+#include "LibMac/Utility/StFileDescriptor.h"
 #include "formats/CPatchSvdManager.h"
 #include "formats/CToneSvdManager.h"
 #include "store/CZelFileDocument.h"
@@ -75,12 +76,9 @@ bool CSlotFileReader::Read(const std::string& path, TRecord& record, const TRead
 
 bool CSlotFileReader::CanOpen(const std::string& path) {
   // Nothing is read, so no stream is set up: an open and a close say all there is to say.
-  const int fd = ::open(CZelFileDocument::SystemPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    return Fail(EOpenFailure::kUnreadableFile, path, errno);
-  }
-  ::close(fd);
-  return true;
+  const StFileDescriptor file(
+      ::open(CZelFileDocument::SystemPath(path).c_str(), O_RDONLY | O_CLOEXEC));
+  return file.IsOpen() || Fail(EOpenFailure::kUnreadableFile, path, errno);
 }
 
 bool CSlotFileReader::Fail(EOpenFailure failure, const std::string& path, int systemErrorNumber) {

@@ -1,5 +1,7 @@
 #include "LibMac/Utility/UFileUtils.h"
 
+#include "LibMac/Utility/StFileDescriptor.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -54,22 +56,16 @@ std::string CutToBytes(const std::string& text, std::string::size_type maxBytes)
 
 // Flushes a written file to the disk, so that the rename that follows never exposes an empty one.
 bool SyncFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) {
-    return false;
-  }
-  const bool synced = ::fsync(fd) == 0;
-  ::close(fd);
-  return synced;
+  const StFileDescriptor file(::open(path.c_str(), O_RDONLY));
+  return file.IsOpen() && ::fsync(file.Get()) == 0;
 }
 
 void SyncFolderOf(const std::string& path) {
   const auto slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd >= 0) {
-    ::fsync(fd); // best effort: the rename itself has already succeeded
-    ::close(fd);
+  const StFileDescriptor folderFile(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
+  if (folderFile.IsOpen()) {
+    ::fsync(folderFile.Get()); // best effort: the rename itself has already succeeded
   }
 }
 
@@ -144,23 +140,19 @@ bool UFileUtils::IsAccessibleFile(const std::string& path, int mode) {
 }
 
 bool UFileUtils::ReadWholeFile(const std::string& path, std::string& contents) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const StFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info = {};
-  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    if (fd >= 0) {
-      ::close(fd);
-    }
+  if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
     return false;
   }
   contents.resize(static_cast<std::size_t>(info.st_size));
   std::size_t done = 0;
   while (done < contents.size()) {
-    const ssize_t got = ::read(fd, contents.data() + done, contents.size() - done);
+    const ssize_t got = ::read(file.Get(), contents.data() + done, contents.size() - done);
     if (got < 0 && errno == EINTR) {
       continue;
     }
     if (got < 0) {
-      ::close(fd);
       return false;
     }
     if (got == 0) {
@@ -168,7 +160,6 @@ bool UFileUtils::ReadWholeFile(const std::string& path, std::string& contents) {
     }
     done += static_cast<std::size_t>(got);
   }
-  ::close(fd);
   contents.resize(done);
   return true;
 }
