@@ -22,6 +22,13 @@ using Bris::CParameter;
 constexpr CParameter::EDataType kKinds[] = {CParameter::kPatch, CParameter::kTone,
                                             CParameter::kWave};
 
+// A slot must be in sight to be shown or dragged: the window's quick filter, if any, goes.
+void ShowAllRows(CProjectWindow& window) {
+  if (CQuickFilter* filter = window.GetQuickFilter(); filter != nullptr && filter->IsActive()) {
+    filter->Clear();
+  }
+}
+
 } // namespace
 
 CFindHandler::CFindHandler(CLibrarianApp& app, const std::string& databasePath,
@@ -181,9 +188,7 @@ bool CFindHandler::OpenResult(std::size_t resultIndex) {
     return false;
   }
   CBaseTableView* table = window->GetTable(result.kind);
-  if (CQuickFilter* filter = window->GetQuickFilter(); filter != nullptr && filter->IsActive()) {
-    filter->Clear(); // the slot must be visible to be shown
-  }
+  ShowAllRows(*window);
   window->ClearTableSelection();
   table->SelectRow(result.slotNumber, false);
   table->ScrollRowIntoView(result.slotNumber);
@@ -204,10 +209,7 @@ bool CFindHandler::DragResults(const std::vector<std::size_t>& resultIndexes) {
   }
   // The drag is the list's own: its selection becomes the dragged results.
   CBaseTableView* table = document->GetProjectWindow()->GetTable(first.kind);
-  if (CQuickFilter* filter = document->GetProjectWindow()->GetQuickFilter();
-      filter != nullptr && filter->IsActive()) {
-    filter->Clear();
-  }
+  ShowAllRows(*document->GetProjectWindow());
   table->ClearSelection();
   for (std::size_t index : resultIndexes) {
     if (index < mResults.size() && mResults[index].isOpen &&

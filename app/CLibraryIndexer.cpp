@@ -45,8 +45,12 @@ void CLibraryIndexer::Update(const std::vector<std::string>& libraryFolders) {
       worker, [worker, libraryFolders] { worker->Update(libraryFolders); }, Qt::QueuedConnection);
 }
 
+CLibraryIndexWorker* CLibraryIndexer::SearchWorker() const {
+  return mSearcher != nullptr ? mSearcher.get() : mUpdater.get();
+}
+
 void CLibraryIndexer::Search(const std::string& text, std::size_t limit) {
-  CLibraryIndexWorker* worker = mSearcher != nullptr ? mSearcher.get() : mUpdater.get();
+  CLibraryIndexWorker* worker = SearchWorker();
   const quint64 serial = ++mLatestSearch;
   worker->SetLatestSearch(serial);
   QMetaObject::invokeMethod(
@@ -56,7 +60,7 @@ void CLibraryIndexer::Search(const std::string& text, std::size_t limit) {
 
 void CLibraryIndexer::CancelSearch() {
   mAnsweredSearch = ++mLatestSearch;
-  (mSearcher != nullptr ? mSearcher.get() : mUpdater.get())->SetLatestSearch(mLatestSearch);
+  SearchWorker()->SetLatestSearch(mLatestSearch);
 }
 
 void CLibraryIndexer::HandleFound(quint64 serial, const SIndexedSlotList& indexedSlots) {

@@ -37,6 +37,8 @@ signals:
   void SearchFinished(SIndexedSlotList indexedSlots);
 
 private:
+  // The worker that answers searches: its own, else (an index in memory) the updater.
+  CLibraryIndexWorker* SearchWorker() const;
   void StartWorker(QThread& thread, CLibraryIndexWorker& worker);
   void HandleFound(quint64 serial, const SIndexedSlotList& indexedSlots);
 

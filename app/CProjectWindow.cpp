@@ -9,7 +9,7 @@
 #include "app/CLibrarianApp.h"
 #include "app/CLibrarianDoc.h"
 #include "app/FileDropRules.h"
-#include "app/UMemoColumnWidths.h"
+#include "app/UColumnWidths.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "framework/CPostTaskHandler.h"
@@ -44,23 +44,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 namespace {
 
 constexpr int kErrorImport = 9;
 constexpr int kDefaultHeight = 720;
-
-const char* ColumnWidthKey(Bris::CParameter::EDataType kind) {
-  switch (kind) {
-  case Bris::CParameter::kPatch:
-    return kPrefPatchColumnWidth;
-  case Bris::CParameter::kTone:
-    return kPrefToneColumnWidth;
-  default:
-    return kPrefWaveColumnWidth;
-  }
-}
 
 // The clean options in the preferences, in the domain's order.
 const std::pair<const char*, const char*> kCleanOptionKeys[] = {
@@ -167,15 +157,15 @@ void CProjectWindow::Initialize(CLibrarianDoc* document) {
   std::vector<std::vector<bool>> stored;
   int fittingWidth = WindowChromeWidth(3);
   for (Bris::CParameter::EDataType kind : kinds) {
-    widths.push_back(DefaultColumnWidths(kind));
-    stored.push_back(LoadColumnWidths(kind, widths.back()));
+    widths.push_back(UColumnWidths::Defaults(kind));
+    stored.push_back(UColumnWidths::LoadStored(kind, widths.back()));
     GetTable(kind)->Initialize(this, GetHeader(kind));
     fittingWidth += PaneChromeWidth(kind);
     for (int width : widths.back()) {
       fittingWidth += width;
     }
   }
-  UMemoColumnWidths::ShareSpareWidth(widths, stored, TargetWindowWidth() - fittingWidth);
+  UColumnWidths::ShareSpareWidth(widths, stored, TargetWindowWidth() - fittingWidth);
   QList<int> paneWidths;
   for (Bris::CParameter::EDataType kind : kinds) {
     CColumnHeader* header = GetHeader(kind);
@@ -205,26 +195,29 @@ int CProjectWindow::WindowChromeWidth(int paneCount) const {
   return margins.left() + margins.right() + mLists->handleWidth() * (paneCount - 1);
 }
 
-int CProjectWindow::TargetWindowWidth() {
+std::optional<QSize> CProjectWindow::StoredWindowSize() {
   if (UPreference::SeekTag(kPrefGeneralSettings, false)) {
     UPreference::Point size;
     UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
     if (size.v > 0 && size.h > 0) {
-      return static_cast<int>(size.h);
+      return QSize(static_cast<int>(size.h), static_cast<int>(size.v));
     }
+  }
+  return std::nullopt;
+}
+
+int CProjectWindow::TargetWindowWidth() {
+  if (const std::optional<QSize> stored = StoredWindowSize()) {
+    return stored->width();
   }
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->availableGeometry().width() : 0;
 }
 
 void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
-  if (UPreference::SeekTag(kPrefGeneralSettings, false)) {
-    UPreference::Point size;
-    UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
-    if (size.v > 0 && size.h > 0) {
-      resize(static_cast<int>(size.h), static_cast<int>(size.v));
-      return;
-    }
+  if (const std::optional<QSize> stored = StoredWindowSize()) {
+    resize(*stored);
+    return;
   }
   int width = WindowChromeWidth(static_cast<int>(paneWidths.size()));
   for (int paneWidth : paneWidths) {
@@ -237,32 +230,6 @@ void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
     height = std::min(height, available.height() - 40);
   }
   resize(width, height);
-}
-
-std::vector<int> CProjectWindow::DefaultColumnWidths(Bris::CParameter::EDataType kind) {
-  if (kind == Bris::CParameter::kPatch) {
-    return {50, 150, 70, 50, 50, 50, 50};
-  }
-  return {50, 150, 50, 50, 50, 50};
-}
-
-std::vector<bool> CProjectWindow::LoadColumnWidths(Bris::CParameter::EDataType kind,
-                                                   std::vector<int>& widths) {
-  std::vector<bool> stored(widths.size(), false);
-  if (!UPreference::SeekTag(kPrefGeneralSettings, false)) {
-    return stored;
-  }
-  for (std::size_t column = 0; column < widths.size(); ++column) {
-    // A missing width reads as -1, so that a stored 50 is told from the default 50.
-    const long value =
-        UPreference::GetParamValue(ColumnWidthKey(kind), -1, static_cast<unsigned short>(column));
-    // A width the header could not have produced (hand-edited preferences) keeps the default.
-    if (value >= CColumnHeader::kMinColumnWidth && value <= 0x7FFF) {
-      widths[column] = static_cast<int>(value);
-      stored[column] = true;
-    }
-  }
-  return stored;
 }
 
 // --- Panes

@@ -8,10 +8,12 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QSize>
 
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,12 +132,6 @@ public:
   bool AskTableName(CCommander* asker, std::string& name) override;
   bool AskTableMemo(CCommander* asker, std::string& memo) override;
 
-  // Window size and column widths of the preferences ("General Settings").
-  // Per column, whether the preferences held its width.
-  static std::vector<bool> LoadColumnWidths(Bris::CParameter::EDataType kind,
-                                            std::vector<int>& widths);
-  static std::vector<int> DefaultColumnWidths(Bris::CParameter::EDataType kind);
-
 protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -154,6 +150,8 @@ private:
   // A list's frame and scroll bar; the window's margins and splitter handles.
   int PaneChromeWidth(Bris::CParameter::EDataType kind) const;
   int WindowChromeWidth(int paneCount) const;
+  // The window size of the preferences ("General Settings"), when one is stored.
+  static std::optional<QSize> StoredWindowSize();
   // The width a new window will have: the stored one, else the screen's.
   static int TargetWindowWidth();
 
