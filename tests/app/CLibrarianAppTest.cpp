@@ -242,13 +242,12 @@ TEST_F(CLibrarianAppTest, StartWindow_OffersTheDemoProjectOnlyWhileItExists) {
   start->UpdateDemoButton();
   EXPECT_FALSE(demoButton->isVisibleTo(start));
 
-  const std::string demo = mHome.MakeFolder("Documents/Brisel Demo.prj");
+  mHome.MakeFolder("Documents/Brisel Demo.prj");
   start->UpdateDemoButton();
   EXPECT_TRUE(demoButton->isVisibleTo(start));
   demoButton->click();
   EXPECT_EQ(std::vector<std::string>{mHome.Path() + "/Documents/Brisel Demo.prj"},
             mApp.mCreateRequests);
-  (void)demo;
 }
 
 TEST_F(CLibrarianAppTest, Undo_RefreshesExactlyTheDocumentsWhoseDataItExchanged) {

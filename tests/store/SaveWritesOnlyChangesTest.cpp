@@ -3,6 +3,7 @@
 #include "domain/CDomain.h"
 #include "store/CFileOperations.h"
 #include "store/WriteFixture.h"
+#include "support/ObservedFileOperations.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -24,45 +25,17 @@ using BrisTest::PatchFile;
 using BrisTest::ProjectBuilder;
 using BrisTest::ToneFile;
 
-// File operations that log every path each changing step touches, and pass the step on.
-class CLoggingOperations : public Bris::CFileOperations {
-public:
-  explicit CLoggingOperations(std::vector<std::string>& log) : mLog(log) {}
-
-  bool CopyFile(const std::string& source, const std::string& destination) override {
-    Log("copy", destination);
-    return CFileOperations::CopyFile(source, destination);
-  }
-  bool WriteFile(const std::string& path, const std::string& contents) override {
-    Log("write", path);
-    return CFileOperations::WriteFile(path, contents);
-  }
-  bool CreateNewFile(const std::string& path) override {
-    Log("create", path);
-    return CFileOperations::CreateNewFile(path);
-  }
-  bool Rename(const std::string& from, const std::string& to, bool replace) override {
-    Log("rename", from + " -> " + to);
-    return CFileOperations::Rename(from, to, replace);
-  }
-  bool RemoveOwnFile(const std::string& path) override {
-    Log("remove", path);
-    return CFileOperations::RemoveOwnFile(path);
-  }
-  bool MoveToTrash(const std::string& path, const std::string& fallbackFolder) override {
-    Log("trash", path);
-    return CFileOperations::MoveToTrash(path, fallbackFolder);
-  }
-  bool CreateFolder(const std::string& path) override {
-    Log("create folder", path);
-    return CFileOperations::CreateFolder(path);
-  }
-
-private:
-  void Log(const std::string& step, const std::string& path) { mLog.push_back(step + " " + path); }
-
-  std::vector<std::string>& mLog;
-};
+// File operations that log every changing step with the path it touches (a flush changes
+// nothing), and pass the step on.
+std::unique_ptr<Bris::CFileOperations> LoggingOperations(std::vector<std::string>& log) {
+  return std::make_unique<BrisTest::ObservedFileOperations>(
+      [&log](const std::string& step, const std::string& path) {
+        if (step != "flush") {
+          log.push_back(step + " " + path);
+        }
+        return true;
+      });
+}
 
 // Every file of the folder with its modification time in nanoseconds.
 std::map<std::string, long long> ModificationTimes(const std::string& folder) {
@@ -95,7 +68,7 @@ protected:
         .Memo(CParameter::kWave, 1, 1, "wave memo");
     mProject = builder.Write();
     ASSERT_TRUE(BrisTest::OpenProject(mDocument, mProject));
-    mDocument.SetFileOperations(std::make_unique<CLoggingOperations>(mLog));
+    mDocument.SetFileOperations(LoggingOperations(mLog));
     mTimes = ModificationTimes(mProject);
   }
 
