@@ -33,6 +33,8 @@ void CAppMenus::CreateActions() {
   AddAction(kCmdUndo, CLibrarianApp::tr("&Undo"), QKeySequence::Undo);
   AddAction(kCmdDelete, CLibrarianApp::tr("&Delete"), QKeySequence::Delete);
   AddAction(kCmdSelectAll, CLibrarianApp::tr("Select &All"), QKeySequence::SelectAll);
+  AddAction(kCmdFind, CLibrarianApp::tr("&Find..."), QKeySequence::Find);
+  AddAction(kCmdLibraryFolders, CLibrarianApp::tr("&Library Folders..."), QKeySequence());
   AddAction(kCmdImportWaves, CLibrarianApp::tr("&Import Waves..."),
             QKeySequence(Qt::CTRL | Qt::Key_I));
   AddAction(kCmdCleanProject, CLibrarianApp::tr("&Clean Project..."), QKeySequence());
@@ -62,7 +64,8 @@ void CAppMenus::BuildMenuBar(QMenuBar* bar, CWindowMenu& windowMenuItems, Comman
   };
   addMenu(CLibrarianApp::tr("&File"), "File",
           {kCmdNew, kCmdOpen, kCmdNothing, kCmdClose, kCmdSave, kCmdSaveAs, kCmdNothing, kCmdQuit});
-  addMenu(CLibrarianApp::tr("&Edit"), "Edit", {kCmdUndo, kCmdNothing, kCmdDelete, kCmdSelectAll});
+  addMenu(CLibrarianApp::tr("&Edit"), "Edit", {kCmdUndo, kCmdNothing, kCmdDelete, kCmdSelectAll, kCmdNothing, kCmdFind,
+           kCmdLibraryFolders});
   addMenu(CLibrarianApp::tr("&Project"), "Project", {kCmdImportWaves, kCmdCleanProject});
   addMenu(CLibrarianApp::tr("&View"), "View", {kCmdFont, kCmdGrid});
   QMenu* windowMenu = addMenu(CLibrarianApp::tr("&Window"), "Window",
@@ -90,5 +93,23 @@ void CAppMenus::UpdateCommandStatus(const CWindowMenu& windowMenuItems) const {
   }
   for (QAction* action : windowMenuItems.GetActions()) {
     update(action, static_cast<CommandT>(action->data().toInt()));
+  }
+}
+
+void CAppMenus::UpdateUndoItem(bool redoNext) const {
+  QAction* action = GetCommandAction(kCmdUndo);
+  if (action == nullptr) {
+    return;
+  }
+  const QString text = redoNext ? CLibrarianApp::tr("&Redo") : CLibrarianApp::tr("&Undo");
+  if (action->text() != text) {
+    action->setText(text);
+  }
+  QList<QKeySequence> keys{QKeySequence(QKeySequence::Undo)};
+  if (redoNext) {
+    keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << QKeySequence(Qt::CTRL | Qt::Key_Y);
+  }
+  if (action->shortcuts() != keys) {
+    action->setShortcuts(keys);
   }
 }

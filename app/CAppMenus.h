@@ -24,6 +24,9 @@ public:
   void BuildMenuBar(QMenuBar* bar, CWindowMenu& windowMenuItems, CommandT helpCommand);
   QAction* GetCommandAction(CommandT command) const;
   void UpdateCommandStatus(const CWindowMenu& windowMenuItems) const;
+  // The one undo buffer toggles: the item reads Redo while the next Undo would redo, and then
+  // also answers the platform's Redo keys.
+  void UpdateUndoItem(bool redoNext) const;
 
 private:
   CLibrarianApp& mApp;

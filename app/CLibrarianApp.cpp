@@ -1,5 +1,7 @@
 #include "app/CLibrarianApp.h"
 
+#include "app/CLibrarySearch.h"
+
 #include "LibMac/Utility/PreferenceKeys.h"
 #include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/UPreference.h"
@@ -11,6 +13,7 @@
 #include "app/CAboutBox.h"
 #include "app/CAppMenus.h"
 #include "app/CLibrarianDoc.h"
+#include "app/CLibrarySearch.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
 #include "app/CSelectFontDialog.h"
@@ -18,6 +21,7 @@
 #include "app/CStartWindow.h"
 #include "app/SaveRecoveryAlerts.h"
 #include "app/UAppPreferences.h"
+#include "app/UHelpFile.h"
 #include "app/UWorkFolder.h"
 #include "domain/CDomain.h"
 #include "framework/CDocument.h"
@@ -81,6 +85,7 @@ CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuIte
 
 CLibrarianApp::~CLibrarianApp() {
   qApp->removeEventFilter(this);
+  mLibrarySearch.reset();
   mSignalNotifier.reset();
   mDocuments.clear();
   mClosedDocuments.clear();
@@ -182,6 +187,7 @@ QAction* CLibrarianApp::GetCommandAction(CommandT command) const {
 
 void CLibrarianApp::UpdateCommandStatus() {
   mMenus.UpdateCommandStatus(*mWindowMenu);
+  mMenus.UpdateUndoItem(Bris::Domain().IsRedoNext());
 }
 
 QWidget* CLibrarianApp::GetStartWindow() const {
@@ -245,6 +251,12 @@ bool CLibrarianApp::ObeyCommand(CommandT command, void* param) {
   case kCmdQuit:
     DoQuit();
     return true;
+  case kCmdFind:
+    GetLibrarySearch().ShowFindWindow();
+    return true;
+  case kCmdLibraryFolders:
+    GetLibrarySearch().EditLibraryFolders(FindTarget());
+    return true;
   default:
     break;
   }
@@ -272,6 +284,8 @@ void CLibrarianApp::FindCommandStatus(CommandT command, SCommandStatus& status) 
   case kCmdOpen:
   case kCmdAbout:
   case kCmdQuit:
+  case kCmdFind:
+  case kCmdLibraryFolders:
     status.enabled = true;
     return;
   default:
@@ -361,9 +375,8 @@ void CLibrarianApp::TileWindowsVertically(int maxColumns) {
 }
 
 void CLibrarianApp::DoHelp() {
-  const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                       QString::fromStdString(CStringTable::Get(CStringTable::kHelp, 2));
-  if (!QFileInfo(path).isFile() || !OpenWithDesktop(path)) {
+  const QString path = UHelpFile::FindForThisProgram();
+  if (path.isEmpty() || !OpenWithDesktop(path)) {
     CErrorOut::ErrorAlert(kErrorHelp);
   }
 }
@@ -551,12 +564,17 @@ void CLibrarianApp::DoQuit() {
       order.push_back(document);
     }
   }
+  // Every modified project is asked before any window closes, so that a Cancel keeps them all.
+  order.erase(std::remove(order.begin(), order.end(), nullptr), order.end());
   for (CDocument* document : order) {
-    if (document != nullptr && !CloseDocument(document)) {
+    if (!document->AttemptClose()) {
       mQuitting = false;
       ShowOrHideStartWindow();
       return;
     }
+  }
+  for (CDocument* document : order) {
+    CloseDocument(document, false);
   }
   if (mStartWindow != nullptr) {
     mStartWindow->hide();
@@ -597,6 +615,13 @@ bool CLibrarianApp::LoadPrefLastProject(std::string& folderPath) {
 
 bool CLibrarianApp::CreateFolder(const std::string& parentPath, const std::string& name) {
   return UWorkFolder::CreateFolder(parentPath, name);
+}
+
+CLibrarySearch& CLibrarianApp::GetLibrarySearch() {
+  if (mLibrarySearch == nullptr) {
+    mLibrarySearch = std::make_unique<CLibrarySearch>(*this);
+  }
+  return *mLibrarySearch;
 }
 
 std::string CLibrarianApp::CreateTempFolder() {

@@ -15,6 +15,7 @@
 #include <vector>
 
 class CDocument;
+class CLibrarySearch;
 class CQtAlertRunner;
 class CStartWindow;
 class CUnixSignalNotifier;
@@ -79,9 +80,9 @@ public:
   // Opens the project folder: brings its window forward when a document already shows it, else
   // builds a document on it. False when no document could be made.
   bool OpenDocument(const std::string& folderPath);
-  // Quit: every document is asked to close (a modified one asks whether to save; Cancel stops
-  // the quit), then the event loop ends. The Quit command, closing the start window and SIGTERM or
-  // SIGINT all come here.
+  // Quit: every modified document asks whether to save first; a Cancel (or a failed save) stops
+  // the quit with every document still open. Then all close and the event loop ends. The Quit
+  // command, closing the start window and SIGTERM or SIGINT all come here.
   void DoQuit();
   // A quit signal: a modal dialog that is open is cancelled first, then the application quits.
   void HandleQuitSignal();
@@ -111,6 +112,8 @@ public:
   CWindowMenu& GetWindowMenu() const { return *mWindowMenu; }
   CommandT GetHelpCommand() const { return mHelpCommand; }
   QWidget* GetStartWindow() const;
+  // Find and the library folders, made when first asked for.
+  CLibrarySearch& GetLibrarySearch();
 
   // --- Preferences (UPreference's buffer)
   // Grid state, clean options and list font; a missing key takes its default.
@@ -172,4 +175,6 @@ private:
   std::unique_ptr<Bris::CWorkFolderLock> mWorkFolderLock;
   bool mPreferencesLoaded = false;
   bool mQuitting = false;
+  // Last, so that its index threads end before the documents go.
+  std::unique_ptr<CLibrarySearch> mLibrarySearch;
 };

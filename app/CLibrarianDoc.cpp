@@ -6,6 +6,7 @@
 #include "app/CLibrarianApp.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
+#include "app/OpenFailureText.h"
 #include "app/SaveRecoveryAlerts.h"
 #include "domain/CZelData.h"
 #include "framework/DialogText.h"
@@ -208,13 +209,13 @@ bool CLibrarianDoc::IsValidProject(const std::string& folderPath) {
 bool CLibrarianDoc::OpenProject(const std::string& folderPath) {
   mSpecified = false;
   StWatchCursor watch;
-  const bool opened = static_cast<bool>(mSession->Open(folderPath));
+  const Bris::SOpenResult result = mSession->Open(folderPath);
   // A save of this project that an earlier session did not finish was finished first.
   if (const auto* report = mSession->GetRecoveryReport()) {
     ShowSaveRecoveryReport(*report);
   }
-  if (!opened) {
-    CErrorOut::ErrorAlert(kErrorOpen);
+  if (!result) {
+    CErrorOut::ErrorAlert(kErrorOpen, OpenFailureText::Describe(folderPath, result));
     return false;
   }
   mSpecified = true;
@@ -299,8 +300,9 @@ bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
   StWatchCursor watch;
   const std::string oldFolder = mSession->GetFolderPath();
   const bool wasModified = mSession->IsModified();
+  // Yes empties the chosen project's folders: Return must not be enough to say it.
   const auto confirmDeletingFiles = [] {
-    return CErrorOut::NoteAlert(CZelTextOut::kYesNo, kQuestionDeleteFiles);
+    return CErrorOut::ConfirmDestructive(kQuestionDeleteFiles);
   };
   const bool saved =
       ShowSaveResult(mSession->SaveAs(targetPath, confirmDeletingFiles), wasModified);

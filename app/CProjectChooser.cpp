@@ -1,5 +1,6 @@
 #include "app/CProjectChooser.h"
 
+#include "LibMac/Utility/Ux.h"
 #include "Zel/Generic/CStringTable.h"
 #include "app/CLibrarianApp.h"
 #include "app/CProjectChooserDialog.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <sys/stat.h>
 
@@ -53,7 +53,7 @@ void CProjectChooser::FindStartLocation(const std::string& startFolder, std::str
     location = parent.toStdString();
     return;
   }
-  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString documents = QString::fromStdString(Ux::GetDocumentsFolderPath());
   location = (IsFolder(documents) ? documents : QDir::homePath()).toStdString();
 }
 

@@ -9,6 +9,7 @@
 #include "app/CLibrarianApp.h"
 #include "app/CLibrarianDoc.h"
 #include "app/FileDropRules.h"
+#include "app/UColumnWidths.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "framework/CPostTaskHandler.h"
@@ -17,6 +18,7 @@
 #include "views/CColumnHeader.h"
 #include "views/CMemoDialog.h"
 #include "views/CPatchTableView.h"
+#include "views/CQuickFilter.h"
 #include "views/CRenameDialog.h"
 #include "views/CToneTableView.h"
 #include "views/CWaveTableView.h"
@@ -42,23 +44,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 namespace {
 
 constexpr int kErrorImport = 9;
 constexpr int kDefaultHeight = 720;
-
-const char* ColumnWidthKey(Bris::CParameter::EDataType kind) {
-  switch (kind) {
-  case Bris::CParameter::kPatch:
-    return kPrefPatchColumnWidth;
-  case Bris::CParameter::kTone:
-    return kPrefToneColumnWidth;
-  default:
-    return kPrefWaveColumnWidth;
-  }
-}
 
 // The clean options in the preferences, in the domain's order.
 const std::pair<const char*, const char*> kCleanOptionKeys[] = {
@@ -118,6 +110,8 @@ void CProjectWindow::BuildPanes() {
   infoRow->addWidget(sizeCaption);
   infoRow->addWidget(mWaveSizeText);
   layout->addLayout(infoRow);
+  mQuickFilter = new CQuickFilter(central);
+  layout->addWidget(mQuickFilter);
 
   auto* lists = new QSplitter(Qt::Horizontal, central);
   mLists = lists;
@@ -150,6 +144,7 @@ void CProjectWindow::BuildPanes() {
     columnLayout->addWidget(pane.table, 1);
     lists->addWidget(column);
   }
+  mQuickFilter->SetTables({mPatchTable, mToneTable, mWaveTable});
   layout->addWidget(lists, 1);
   setCentralWidget(central);
 }
@@ -158,20 +153,30 @@ void CProjectWindow::Initialize(CLibrarianDoc* document) {
   mDocument = document;
   const Bris::CParameter::EDataType kinds[] = {Bris::CParameter::kPatch, Bris::CParameter::kTone,
                                                Bris::CParameter::kWave};
+  std::vector<std::vector<int>> widths;
+  std::vector<std::vector<bool>> stored;
+  int fittingWidth = WindowChromeWidth(3);
+  for (Bris::CParameter::EDataType kind : kinds) {
+    widths.push_back(UColumnWidths::Defaults(kind));
+    stored.push_back(UColumnWidths::LoadStored(kind, widths.back()));
+    GetTable(kind)->Initialize(this, GetHeader(kind));
+    fittingWidth += PaneChromeWidth(kind);
+    for (int width : widths.back()) {
+      fittingWidth += width;
+    }
+  }
+  UColumnWidths::ShareSpareWidth(widths, stored, TargetWindowWidth() - fittingWidth);
   QList<int> paneWidths;
   for (Bris::CParameter::EDataType kind : kinds) {
-    std::vector<int> widths = DefaultColumnWidths(kind);
-    LoadColumnWidths(kind, widths);
     CColumnHeader* header = GetHeader(kind);
-    CBaseTableView* table = GetTable(kind);
-    table->Initialize(this, header);
-    for (std::size_t column = 0; column < widths.size(); ++column) {
+    const std::vector<int>& columns = widths[static_cast<std::size_t>(paneWidths.size())];
+    for (std::size_t column = 0; column < columns.size(); ++column) {
       const int columnNumber = static_cast<int>(column) + 1;
-      header->SetColWidth(widths[column], columnNumber, columnNumber);
+      header->SetColWidth(columns[column], columnNumber, columnNumber);
     }
     // Each list starts wide enough to show all its columns.
-    paneWidths.append(table->GetColLeft(table->GetColCount() + 1) + 2 * table->frameWidth() +
-                      table->verticalScrollBar()->sizeHint().width());
+    CBaseTableView* table = GetTable(kind);
+    paneWidths.append(table->GetColLeft(table->GetColCount() + 1) + PaneChromeWidth(kind));
   }
   mLists->setSizes(paneWidths);
   ResizeToStoredOrFittingSize(paneWidths);
@@ -180,18 +185,41 @@ void CProjectWindow::Initialize(CLibrarianDoc* document) {
   mInitialized = true;
 }
 
-void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
+int CProjectWindow::PaneChromeWidth(Bris::CParameter::EDataType kind) const {
+  const CBaseTableView* table = GetTable(kind);
+  return 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+}
+
+int CProjectWindow::WindowChromeWidth(int paneCount) const {
+  const QMargins margins = centralWidget()->layout()->contentsMargins();
+  return margins.left() + margins.right() + mLists->handleWidth() * (paneCount - 1);
+}
+
+std::optional<QSize> CProjectWindow::StoredWindowSize() {
   if (UPreference::SeekTag(kPrefGeneralSettings, false)) {
     UPreference::Point size;
     UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
     if (size.v > 0 && size.h > 0) {
-      resize(static_cast<int>(size.h), static_cast<int>(size.v));
-      return;
+      return QSize(static_cast<int>(size.h), static_cast<int>(size.v));
     }
   }
-  int width = centralWidget()->layout()->contentsMargins().left() +
-              centralWidget()->layout()->contentsMargins().right() +
-              mLists->handleWidth() * (static_cast<int>(paneWidths.size()) - 1);
+  return std::nullopt;
+}
+
+int CProjectWindow::TargetWindowWidth() {
+  if (const std::optional<QSize> stored = StoredWindowSize()) {
+    return stored->width();
+  }
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry().width() : 0;
+}
+
+void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
+  if (const std::optional<QSize> stored = StoredWindowSize()) {
+    resize(*stored);
+    return;
+  }
+  int width = WindowChromeWidth(static_cast<int>(paneWidths.size()));
   for (int paneWidth : paneWidths) {
     width += paneWidth;
   }
@@ -202,27 +230,6 @@ void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
     height = std::min(height, available.height() - 40);
   }
   resize(width, height);
-}
-
-std::vector<int> CProjectWindow::DefaultColumnWidths(Bris::CParameter::EDataType kind) {
-  if (kind == Bris::CParameter::kPatch) {
-    return {50, 150, 70, 50, 50, 50, 50};
-  }
-  return {50, 150, 50, 50, 50, 50};
-}
-
-void CProjectWindow::LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths) {
-  if (!UPreference::SeekTag(kPrefGeneralSettings, false)) {
-    return;
-  }
-  for (std::size_t column = 0; column < widths.size(); ++column) {
-    const long stored = UPreference::GetParamValue(ColumnWidthKey(kind), widths[column],
-                                                   static_cast<unsigned short>(column));
-    // A width the header could not have produced (hand-edited preferences) keeps the default.
-    if (stored >= CColumnHeader::kMinColumnWidth && stored <= 0x7FFF) {
-      widths[column] = static_cast<int>(stored);
-    }
-  }
 }
 
 // --- Panes
@@ -298,7 +305,7 @@ void CProjectWindow::UpdateTableContents() {
 }
 
 bool CProjectWindow::IsTableProjectWritable() {
-  return mDocument->GetStore().IsWritePossible();
+  return mDocument->GetStore().IsWritePossibleTracked();
 }
 
 bool CProjectWindow::AskTableName(CCommander* asker, std::string& name) {

@@ -8,10 +8,12 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QSize>
 
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@ class CColumnHeader;
 class CLibrarianDoc;
 class CPatchTableView;
 class CPostTaskHandler;
+class CQuickFilter;
 class CToneTableView;
 class CWaveTableView;
 class QLabel;
@@ -50,6 +53,7 @@ public:
   CWaveTableView* GetWaveTable() const { return mWaveTable; }
   CBaseTableView* GetTable(Bris::CParameter::EDataType kind) const;
   CColumnHeader* GetHeader(Bris::CParameter::EDataType kind) const;
+  CQuickFilter* GetQuickFilter() const { return mQuickFilter; }
 
   void UpdateContents();
   void UpdateWaveSize();
@@ -128,10 +132,6 @@ public:
   bool AskTableName(CCommander* asker, std::string& name) override;
   bool AskTableMemo(CCommander* asker, std::string& memo) override;
 
-  // Window size and column widths of the preferences ("General Settings").
-  static void LoadColumnWidths(Bris::CParameter::EDataType kind, std::vector<int>& widths);
-  static std::vector<int> DefaultColumnWidths(Bris::CParameter::EDataType kind);
-
 protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -147,6 +147,13 @@ private:
   void SaveWindowSize() const;
   // The stored window size, else one that shows every column of the three lists.
   void ResizeToStoredOrFittingSize(const QList<int>& paneWidths);
+  // A list's frame and scroll bar; the window's margins and splitter handles.
+  int PaneChromeWidth(Bris::CParameter::EDataType kind) const;
+  int WindowChromeWidth(int paneCount) const;
+  // The window size of the preferences ("General Settings"), when one is stored.
+  static std::optional<QSize> StoredWindowSize();
+  // The width a new window will have: the stored one, else the screen's.
+  static int TargetWindowWidth();
 
   CLibrarianDoc* mDocument;
   CPatchTableView* mPatchTable = nullptr;
@@ -158,6 +165,7 @@ private:
   QLabel* mWaveSizeText = nullptr;
   QLabel* mPathText = nullptr;
   QSplitter* mLists = nullptr;
+  CQuickFilter* mQuickFilter = nullptr;
   std::unique_ptr<CPostTaskHandler> mPostTaskHandler;
   std::vector<std::string> mPendingImport;
   std::string mPendingProject;

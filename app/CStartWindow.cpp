@@ -2,8 +2,10 @@
 
 #include "app/CLibrarianApp.h"
 #include "framework/CCommander.h"
+#include "store/CDemoProjectWriter.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -47,6 +49,9 @@ CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
   buttons->addStretch(1);
   buttons->addWidget(newButton);
   buttons->addWidget(openButton);
+  mDemoButton = new QPushButton(tr("Open &Demo Project"), central);
+  mDemoButton->setObjectName(QStringLiteral("Demo"));
+  buttons->addWidget(mDemoButton);
   buttons->addStretch(1);
   layout->addLayout(buttons);
   layout->addStretch(1);
@@ -55,6 +60,20 @@ CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
 
   connect(newButton, &QPushButton::clicked, this, [] { CCommander::ProcessCommand(kCmdNew); });
   connect(openButton, &QPushButton::clicked, this, [] { CCommander::ProcessCommand(kCmdOpen); });
+  connect(mDemoButton, &QPushButton::clicked, this,
+          [this] { mApp.OpenDocument(Bris::CDemoProjectWriter::DefaultPath()); });
+  UpdateDemoButton();
+}
+
+void CStartWindow::UpdateDemoButton() {
+  const QString demo = QString::fromStdString(Bris::CDemoProjectWriter::DefaultPath());
+  mDemoButton->setVisible(!demo.isEmpty() && QFileInfo(demo).isDir());
+  mDemoButton->setToolTip(demo);
+}
+
+void CStartWindow::showEvent(QShowEvent* event) {
+  UpdateDemoButton();
+  QMainWindow::showEvent(event);
 }
 
 void CStartWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class CLibrarianApp;
+class QPushButton;
 
 // The window shown while no project window is open, on desktops without a global menu bar: it
 // carries the application's menus and buttons for New and Open. It is no document; closing it
@@ -13,9 +14,14 @@ class CStartWindow : public QMainWindow {
 public:
   explicit CStartWindow(CLibrarianApp& app);
 
+  // Shows the Open Demo Project button only while the demo project exists.
+  void UpdateDemoButton();
+
 protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
 private:
   CLibrarianApp& mApp;
+  QPushButton* mDemoButton = nullptr;
 };

@@ -3,14 +3,27 @@
 // bytes the reader needs (170 per patch, 1510 per tone, none per wave) and reads the memo files
 // line by line. Both start from the same folder listings, made once outside the timing.
 // BM_OpenSession opens the same folder as the application does (checks and listings included).
+// BM_ListAndReadDocument is the read with its three folder listings, against BM_PosixFloor, the
+// same listings and the same bytes through bare system calls (opendir/readdir; open, one read of
+// the bytes a reader needs and close per patch and tone file; open and close per wave file; the
+// memo files read whole): the floor of what opening can cost on this file system.
+// BM_WritePossibleCheck is the readability check a save asks for, BM_ActivationCheck the one a
+// window activation asks for.
 #include "store/CBriselDocument.h"
+#include "store/CProjectOpener.h"
 #include "store/CProjectSession.h"
 #include "support/FullProjectFolder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cstring>
 #include <fstream>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,8 +87,108 @@ void BM_PlainStreamBaseline(benchmark::State& state) {
   }
 }
 
+void BM_ListAndReadDocument(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  for (auto _ : state) {
+    Bris::SProjectListing listing;
+    Bris::CBriselDocument document;
+    const bool read = Bris::CProjectOpener::List(project.path, listing).IsOpened() &&
+                      document.ReadDocument(project.path, std::move(listing.patches),
+                                            std::move(listing.tones), std::move(listing.waves));
+    if (!read) {
+      state.SkipWithError("the full project did not read");
+      break;
+    }
+    benchmark::DoNotOptimize(document.GetZelData().mWaves.size());
+  }
+}
+
+// The names of a folder's entries, as full paths, with nothing but opendir/readdir.
+void ListWithReaddir(const std::string& folder, std::vector<std::string>& paths) {
+  paths.clear();
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) {
+    return;
+  }
+  while (const dirent* entry = ::readdir(dir)) {
+    if (entry->d_name[0] != '.') {
+      paths.push_back(folder + entry->d_name);
+    }
+  }
+  ::closedir(dir);
+}
+
+void ReadHeadPosix(const std::string& path, char* buffer, std::size_t size) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) {
+    benchmark::DoNotOptimize(::read(fd, buffer, size));
+    ::close(fd);
+  }
+}
+
+void BM_PosixFloor(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  std::array<char, 1 << 16> buffer;
+  std::vector<std::string> paths;
+  for (auto _ : state) {
+    ListWithReaddir(project.path + "Patch/", paths);
+    for (const auto& path : paths) {
+      ReadHeadPosix(path, buffer.data(), 170);
+    }
+    ListWithReaddir(project.path + "Tone/", paths);
+    for (const auto& path : paths) {
+      ReadHeadPosix(path, buffer.data(), 1510);
+    }
+    ListWithReaddir(project.path + "Wave/", paths);
+    for (const auto& path : paths) {
+      const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+      benchmark::DoNotOptimize(fd);
+      if (fd >= 0) {
+        ::close(fd);
+      }
+    }
+    for (const char* memo : {"PatchMemo.txt", "ToneMemo.txt", "WaveMemo.txt"}) {
+      const int fd = ::open((project.path + memo).c_str(), O_RDONLY | O_CLOEXEC);
+      if (fd >= 0) {
+        while (::read(fd, buffer.data(), buffer.size()) > 0) {
+        }
+        ::close(fd);
+      }
+    }
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_WritePossibleCheck(benchmark::State& state) {
+  Bris::CProjectSession session;
+  if (!session.Open(FullProject().path)) {
+    state.SkipWithError("the full project did not open");
+    return;
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(session.GetDocument().IsWritePossible());
+  }
+}
+
+// The check as a window activation asks for it, once nothing changed since the last one.
+void BM_ActivationCheck(benchmark::State& state) {
+  Bris::CProjectSession session;
+  if (!session.Open(FullProject().path)) {
+    state.SkipWithError("the full project did not open");
+    return;
+  }
+  session.GetDocument().IsWritePossibleTracked();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(session.GetDocument().IsWritePossibleTracked());
+  }
+}
+
 BENCHMARK(BM_ReadDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenSession)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainStreamBaseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListAndReadDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PosixFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WritePossibleCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ActivationCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -88,28 +88,41 @@ void BM_UnchangedSave(benchmark::State& state) {
   }
 }
 
-void BM_SaveAs(benchmark::State& state) {
+// Times one save per iteration on a session opened afresh from the full project: prepare (for
+// instance an edit) runs on the opened session and tidy after the save, both outside the timing.
+template <class TPrepare, class TSave, class TTidy>
+void RunFreshSessionSaves(benchmark::State& state, TPrepare prepare, TSave save, TTidy tidy) {
   const SFullProject& project = FullProject();
   Bris::Domain().SetWorkFolderPath(project.folder / "work/");
   for (auto _ : state) {
     state.PauseTiming();
-    const std::string target = MakeTargetFolder(project);
     auto session = std::make_unique<Bris::CProjectSession>();
     const bool opened = session->Open(project.path).IsOpened();
+    if (opened) {
+      prepare(*session);
+    }
     state.ResumeTiming();
 
-    const bool saved =
-        opened && session->SaveAs(target) == Bris::CProjectSession::ESaveResult::kSaved;
+    const bool saved = opened && save(*session) == Bris::CProjectSession::ESaveResult::kSaved;
 
     state.PauseTiming();
     session.reset();
-    fs::remove_all(target);
+    tidy();
     state.ResumeTiming();
     if (!saved) {
-      state.SkipWithError("the save-as failed");
+      state.SkipWithError("the save failed");
       break;
     }
   }
+}
+
+void BM_SaveAs(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  std::string target;
+  RunFreshSessionSaves(
+      state, [&](Bris::CProjectSession&) { target = MakeTargetFolder(project); },
+      [&](Bris::CProjectSession& session) { return session.SaveAs(target); },
+      [&] { fs::remove_all(target); });
 }
 
 void BM_CopyFolderCpR(benchmark::State& state) {
@@ -145,35 +158,19 @@ void BM_CopyFolderCpRSync(benchmark::State& state) {
 }
 
 void BM_SaveWith20MovedSlots(benchmark::State& state) {
-  const SFullProject& project = FullProject();
-  Bris::Domain().SetWorkFolderPath(project.folder / "work/");
   constexpr unsigned kMoved = 20;
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto session = std::make_unique<Bris::CProjectSession>();
-    const bool opened = static_cast<bool>(session->Open(project.path));
-    Bris::CParameterArray& patches = session->GetZelData().mPatches;
-    // Slot i takes the patch of slot i + 1, slot 20 the patch of slot 1: 20 records not at home.
-    Bris::CParameter* first = opened ? patches[0]->Clone() : nullptr;
-    for (unsigned slot = 0; opened && slot + 1 < kMoved; ++slot) {
+  // Slot i takes the patch of slot i + 1, slot 20 the patch of slot 1: 20 records not at home.
+  const auto movePatches = [](Bris::CProjectSession& session) {
+    Bris::CParameterArray& patches = session.GetZelData().mPatches;
+    Bris::CParameter* first = patches[0]->Clone();
+    for (unsigned slot = 0; slot + 1 < kMoved; ++slot) {
       patches.ReplaceAt(slot, patches[slot + 1]->Clone());
     }
-    if (first != nullptr) {
-      patches.ReplaceAt(kMoved - 1, first);
-    }
-    session->SetModified(true);
-    state.ResumeTiming();
-
-    const bool saved = opened && session->Save() == Bris::CProjectSession::ESaveResult::kSaved;
-
-    state.PauseTiming();
-    session.reset();
-    state.ResumeTiming();
-    if (!saved) {
-      state.SkipWithError("the save failed");
-      break;
-    }
-  }
+    patches.ReplaceAt(kMoved - 1, first);
+    session.SetModified(true);
+  };
+  RunFreshSessionSaves(
+      state, movePatches, [](Bris::CProjectSession& session) { return session.Save(); }, [] {});
 }
 
 BENCHMARK(BM_UnchangedSave)->Unit(benchmark::kMillisecond);

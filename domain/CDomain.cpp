@@ -1,5 +1,6 @@
 #include "domain/CDomain.h"
 
+#include "LibMac/Utility/StFileDescriptor.h"
 #include "LibMac/Utility/ZelString.h"
 #include "Zel/Generic/CZelTextOut.h"
 #include "domain/CZelData.h"
@@ -137,13 +138,12 @@ std::uint32_t CDomain::GetFileSize(const std::string& path) const {
   const std::string hostPath = ReplacePathDelimiter(path, mPathDelimiter);
   // Opening the file proves it can be read; its size comes from the open descriptor, which is
   // far cheaper than seeking a stream (pastes measure every wave of a project).
-  const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
+  const StFileDescriptor file(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.IsOpen()) {
     return 0;
   }
   struct stat info {};
-  const bool measured = ::fstat(fd, &info) == 0;
-  ::close(fd);
+  const bool measured = ::fstat(file.Get(), &info) == 0;
   // A folder can be opened here too but has no size of its own to report.
   if (!measured || !S_ISREG(info.st_mode) || info.st_size <= 0) {
     return 0;
@@ -178,6 +178,7 @@ bool CDomain::CopyToUndoBuffer(int kind, CZelData* data) {
   }
   SaveArrays(*target, kind, *data);
   target->data = data;
+  mRedoNext = false;
   return true;
 }
 
@@ -201,6 +202,9 @@ void CDomain::SaveArrays(SUndoSlot& slot, int kind, CZelData& data) {
 void CDomain::Undo() {
   for (auto& slot : mUndoSlots) {
     ExchangeArrays(slot);
+  }
+  if (IsUndoReady()) {
+    mRedoNext = !mRedoNext;
   }
 }
 
@@ -226,6 +230,7 @@ bool CDomain::IsUndoReady() const {
 }
 
 void CDomain::ClearUndoReady() {
+  mRedoNext = false;
   for (auto& slot : mUndoSlots) {
     slot.hasPatches = false;
     slot.hasTones = false;
@@ -241,6 +246,7 @@ void CDomain::ClearUndoDoc() {
 }
 
 void CDomain::SetUndoDoc(CZelData* data) {
+  mRedoNext = false;
   const int free = GetNextUndoManager();
   if (free >= 0) {
     mUndoSlots[free].data = data;

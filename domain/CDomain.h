@@ -131,6 +131,8 @@ public:
   void Undo();
   // True when slot 0 has a data set.
   bool IsUndoReady() const;
+  // True when the next Undo would put back the edit the last one took away.
+  bool IsRedoNext() const { return IsUndoReady() && mRedoNext; }
   // Clears the six flags; the data set pointers stay.
   void ClearUndoReady();
   // Clears both data set pointers and all flags.
@@ -174,6 +176,7 @@ private:
   std::string mPathDelimiter;
   int mCleanOptions[kCleanOptionCount] = {};
   SUndoSlot mUndoSlots[kUndoSlotCount];
+  bool mRedoNext = false;
   std::string mWorkFolderPath;
   CZelTextOut* mTextOuts[kTextOutCount] = {};
   long mLatestErrorCode = 0;

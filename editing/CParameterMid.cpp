@@ -8,6 +8,7 @@
 #include "editing/CTonePaste.h"
 #include "editing/CWavePaste.h"
 #include "editing/ReferenceLib.h"
+#include "formats/WaveFiles.h"
 
 #include <algorithm>
 #include <memory>
@@ -195,16 +196,19 @@ bool HasWaveMemoryFor(const CZelData& data, unsigned int firstIndex, CParameter:
   // or tones inside one project plays the waves already there.
   const CClipboard& clipboard = Domain().GetClipboard();
   const bool addsWaves = otherProject || (kind == CParameter::kWave && clipboard.mCopy != 0);
+  unsigned long long added = 0;
   if (addsWaves) {
     for (std::size_t w = 0; w < clipboard.mWaves.size(); ++w) {
       const CWave* wave = clipboard.mWaves.Get(w);
       if (!wave->GetFilePath().empty()) {
-        total += domain.GetFileSize(wave->GetFilePath());
+        added += domain.GetFileSize(wave->GetFilePath());
       }
     }
   }
-  if (total > CParameterMid::kWaveMemoryLimit) {
-    Report(CParameterMid::kErrorWaveMemoryFull);
+  if (total + added > CParameterMid::kWaveMemoryLimit) {
+    if (CZelTextOut* out = Domain().GetErrorOut()) {
+      out->WriteError(CParameterMid::kErrorWaveMemoryFull, DescribeWaveMemoryExcess(total, added));
+    }
     return false;
   }
   return true;

@@ -1,5 +1,6 @@
 #include "formats/WaveFiles.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -52,6 +53,15 @@ std::string FormatWaveSize(std::uint32_t totalBytes) {
     std::snprintf(text, sizeof text, "%3.1f MB", totalBytes / 1048576.0);
   }
   return text;
+}
+
+std::string DescribeWaveMemoryExcess(std::uint64_t usedBytes, std::uint64_t addedBytes) {
+  const auto shown = [](std::uint64_t bytes) {
+    return FormatWaveSize(static_cast<std::uint32_t>(std::min<std::uint64_t>(bytes, 0xFFFFFFFFu)));
+  };
+  return "The waves use " + shown(usedBytes) + " of " + shown(kTotalWaveSizeLimit) +
+         "; this would add " + shown(addedBytes) + ", " + shown(usedBytes + addedBytes) +
+         " in all.";
 }
 
 std::string ShortenImportName(const std::string& name) {

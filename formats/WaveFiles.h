@@ -17,6 +17,10 @@ bool IsImportableWaveExtension(const std::string& extension);
 // "%d Bytes" below 1 KiB, "%3.1f KB" below 1 MiB, "%3.1f MB" from there on.
 std::string FormatWaveSize(std::uint32_t totalBytes);
 
+// What a refused import or paste would have done to the wave memory, for the alert: how much the
+// waves use, how much the operation would add, and the total against the limit.
+std::string DescribeWaveMemoryExcess(std::uint64_t usedBytes, std::uint64_t addedBytes);
+
 // The name part of an imported file's copy: at most 12 bytes are kept whole; a part of 13 to 15
 // bytes keeps its first 12, one of 16 or more its first 12 and its last 4. A cut never splits a
 // character that takes more than one byte, so either piece may come out a little shorter.

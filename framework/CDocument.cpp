@@ -16,8 +16,7 @@ bool CDocument::AttemptClose() {
   if (!IsModified()) {
     return true;
   }
-  const int answer = CErrorOut::Alert(CZelTextOut::kYesNoCancel, CErrorOut::kKindCaution,
-                                      SaveChangesQuestion().toStdString());
+  const int answer = CErrorOut::SaveChangesAlert(SaveChangesQuestion().toStdString());
   switch (answer) {
   case CZelTextOut::kAnswerYes:
     return DoSave();

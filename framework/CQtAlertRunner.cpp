@@ -31,6 +31,14 @@ QAbstractButton* AddButton(QMessageBox& box, const std::string& title,
   return box.addButton(QString::fromStdString(title), role);
 }
 
+// Save, Cancel and Don't Save in the roles the platform orders and colours them by; each with a
+// mnemonic, so Alt+S, Alt+C and Alt+D answer from the keyboard.
+void AddSaveChangesButtons(QMessageBox& box, QAbstractButton* (&buttons)[3]) {
+  buttons[0] = box.addButton(QMessageBox::tr("&Save"), QMessageBox::AcceptRole);
+  buttons[1] = box.addButton(QMessageBox::tr("&Cancel"), QMessageBox::RejectRole);
+  buttons[2] = box.addButton(QMessageBox::tr("&Don't Save"), QMessageBox::DestructiveRole);
+}
+
 } // namespace
 
 int CQtAlertRunner::Run(const SAlertRequest& request) {
@@ -42,15 +50,25 @@ int CQtAlertRunner::Run(const SAlertRequest& request) {
   box.setWindowModality(Qt::ApplicationModal);
 
   QAbstractButton* buttons[3] = {};
-  buttons[0] = AddButton(box, request.defaultButton, QMessageBox::Ok, QMessageBox::AcceptRole);
-  if (request.buttonCount >= 2) {
-    buttons[1] = AddButton(box, request.cancelButton, QMessageBox::Cancel, QMessageBox::RejectRole);
+  if (request.buttons == SAlertRequest::kSaveChanges) {
+    AddSaveChangesButtons(box, buttons);
+  } else {
+    buttons[0] = AddButton(box, request.defaultButton, QMessageBox::Ok, QMessageBox::AcceptRole);
+    if (request.buttonCount >= 2) {
+      buttons[1] =
+          AddButton(box, request.cancelButton, QMessageBox::Cancel, QMessageBox::RejectRole);
+    }
+    if (request.buttonCount >= 3) {
+      buttons[2] = AddButton(box, request.otherButton, QMessageBox::No, QMessageBox::NoRole);
+    }
   }
-  if (request.buttonCount >= 3) {
-    buttons[2] = AddButton(box, request.otherButton, QMessageBox::No, QMessageBox::NoRole);
-  }
-  if (auto* defaultButton = qobject_cast<QPushButton*>(buttons[0])) {
-    box.setDefaultButton(defaultButton);
+  const int defaultIndex = request.defaultItem - SAlertRequest::kItemDefault;
+  QAbstractButton* defaultButton =
+      defaultIndex >= 0 && defaultIndex < 3 && buttons[defaultIndex] != nullptr
+          ? buttons[defaultIndex]
+          : buttons[0];
+  if (auto* pushButton = qobject_cast<QPushButton*>(defaultButton)) {
+    box.setDefaultButton(pushButton);
   }
   box.setEscapeButton(buttons[1] != nullptr ? buttons[1] : buttons[0]);
 

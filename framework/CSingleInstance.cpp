@@ -11,6 +11,8 @@
 namespace {
 
 const QByteArray kRaiseRequest = "raise\n";
+// Followed by the folder's path, percent-encoded so that any name fits on one line.
+const QByteArray kOpenRequest = "open ";
 
 QString RuntimeFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -53,9 +55,7 @@ bool CSingleInstance::Listen() {
       while (QLocalSocket* socket = mServer->nextPendingConnection()) {
         auto readRequests = [this, socket] {
           while (socket->canReadLine()) {
-            if (socket->readLine() == kRaiseRequest) {
-              emit RaiseRequested();
-            }
+            ReadRequest(socket->readLine());
           }
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequests);
@@ -72,14 +72,28 @@ bool CSingleInstance::Listen() {
   return mServer->listen(GetServerPath());
 }
 
-bool CSingleInstance::AskRunningInstanceToRaise(int timeoutMs) {
+void CSingleInstance::ReadRequest(const QByteArray& line) {
+  if (line == kRaiseRequest) {
+    emit RaiseRequested();
+  } else if (line.startsWith(kOpenRequest) && line.endsWith('\n')) {
+    const QByteArray encoded = line.mid(kOpenRequest.size(), line.size() - kOpenRequest.size() - 1);
+    emit OpenRequested(QString::fromUtf8(QByteArray::fromPercentEncoding(encoded)));
+  }
+}
+
+bool CSingleInstance::AskRunningInstanceToRaise(const QStringList& folders, int timeoutMs) {
+  QByteArray request;
+  for (const QString& folder : folders) {
+    request += kOpenRequest + folder.toUtf8().toPercentEncoding() + '\n';
+  }
+  request += kRaiseRequest;
   // The running instance may still be starting up; give it a little time to listen.
   const QDeadlineTimer deadline(timeoutMs);
   while (true) {
     QLocalSocket socket;
     socket.connectToServer(GetServerPath());
     if (socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
-      socket.write(kRaiseRequest);
+      socket.write(request);
       const bool sent = socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
       socket.disconnectFromServer();
       if (socket.state() != QLocalSocket::UnconnectedState) {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -24,8 +25,9 @@ public:
   bool Claim();
   // Listens for later starts; call after Claim succeeded.
   bool Listen();
-  // From a later start: asks the running instance to come forward. True when it got the request.
-  bool AskRunningInstanceToRaise(int timeoutMs = 3000);
+  // From a later start: asks the running instance to open `folders` (none: only to come
+  // forward). True when it got the request.
+  bool AskRunningInstanceToRaise(const QStringList& folders = {}, int timeoutMs = 3000);
 
   QString GetLockPath() const;
   QString GetServerPath() const;
@@ -33,8 +35,12 @@ public:
 signals:
   // A later start asked this instance to bring its front window forward.
   void RaiseRequested();
+  // A later start asked this instance to open a project folder.
+  void OpenRequested(const QString& folder);
 
 private:
+  void ReadRequest(const QByteArray& line);
+
   QString mKey;
   std::unique_ptr<QLockFile> mLock;
   QLocalServer* mServer = nullptr;

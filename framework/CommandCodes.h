@@ -48,6 +48,8 @@ inline constexpr CommandT kCmdTileHorizontally = FourCharCode("Tilh");
 inline constexpr CommandT kCmdTileVertically = FourCharCode("Tilv");
 inline constexpr CommandT kCmdCleanProject = FourCharCode("Cprj");
 inline constexpr CommandT kCmdImportWaves = FourCharCode("Impw");
+inline constexpr CommandT kCmdFind = FourCharCode("Find");
+inline constexpr CommandT kCmdLibraryFolders = FourCharCode("Libf");
 
 // Menu numbers that synthetic commands are built from.
 inline constexpr int kWindowMenuId = 134;

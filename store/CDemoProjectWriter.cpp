@@ -217,4 +217,9 @@ bool CDemoProjectWriter::Write(const std::string& projectFolder, std::string& er
   return true;
 }
 
+std::string CDemoProjectWriter::DefaultPath() {
+  const std::string documents = Ux::GetDocumentsFolderPath();
+  return documents.empty() ? std::string() : documents + "/" + kDemoProjectName;
+}
+
 } // namespace Bris

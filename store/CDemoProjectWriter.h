@@ -11,6 +11,11 @@ public:
   static constexpr int kPatchCount = 12;
   static constexpr int kToneCount = 14;
   static constexpr int kWaveCount = 14; // the last one is the ".wav"
+  static constexpr const char* kDemoProjectName = "Brisel Demo.prj";
+
+  // Where the demo project belongs, and where the start window looks for it: the Documents
+  // folder, then kDemoProjectName. Empty without a home folder.
+  static std::string DefaultPath();
 
   // projectFolder: a folder path ending in ".prj" (any case, a trailing "/" allowed) that must not
   // exist yet; its parent folders are created when missing. On failure error says why, and a

@@ -1,5 +1,6 @@
 #include "store/CFileOperations.h"
 
+#include "LibMac/Utility/StFileDescriptor.h"
 #include "store/CTrash.h"
 
 #include <cerrno>
@@ -10,8 +11,12 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <linux/fs.h>
+#endif
 
 namespace Bris {
 
@@ -20,30 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kCopyChunkBytes = 1 << 20;
-
-// A file descriptor closed on every path.
-class CFd {
-public:
-  explicit CFd(int fd) : mFd(fd) {}
-  ~CFd() {
-    if (mFd >= 0) {
-      ::close(mFd);
-    }
-  }
-  CFd(const CFd&) = delete;
-  CFd& operator=(const CFd&) = delete;
-  int Get() const { return mFd; }
-  bool IsOpen() const { return mFd >= 0; }
-  // Closes now; false when the close reported a failure (a delayed write error).
-  bool Close() {
-    const int fd = mFd;
-    mFd = -1;
-    return ::close(fd) == 0;
-  }
-
-private:
-  int mFd;
-};
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
@@ -60,13 +41,76 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
+enum class ECopied { kWhole, kPartly, kFailed };
+
+// Lets the file system copy: a shared extent where it can (the reflink "cp --reflink=auto"
+// makes), else copy_file_range, which copies inside the kernel without passing the bytes through
+// this process. kPartly: the kernel cannot do it (another file system, an old kernel, a special
+// file); the offsets of both files say how far it got, and reading and writing go on from there.
+ECopied CopyInKernel(int in, int out, off_t size) {
+#ifdef __linux__
+#ifdef FICLONE
+  if (size > 0 && ::ioctl(out, FICLONE, in) == 0) {
+    return ECopied::kWhole;
+  }
+#endif
+  off_t done = 0;
+  while (done < size) {
+    const ssize_t copied =
+        ::copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(size - done), 0);
+    if (copied < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EINVAL ||
+                               errno == EOPNOTSUPP || errno == EPERM || errno == ETXTBSY;
+      return unsupported ? ECopied::kPartly : ECopied::kFailed;
+    }
+    if (copied == 0) {
+      break; // shorter than it said, or a file the kernel reads as empty: read to the end
+    }
+    done += copied;
+  }
+  // The size was read before the copy; a file that grew meanwhile is read to its end.
+  return ECopied::kPartly;
+#else
+  (void)in;
+  (void)out;
+  (void)size;
+  return ECopied::kPartly;
+#endif
+}
+
+// The copy through this process, from the current offsets to the end of in. False with errno
+// set; sourceFailed tells which side it was.
+bool CopyByReading(int in, int out, off_t size, bool& sourceFailed) {
+  std::vector<char> buffer(
+      std::min<std::size_t>(kCopyChunkBytes, static_cast<std::size_t>(size) + 1));
+  for (;;) {
+    const ssize_t got = ::read(in, buffer.data(), buffer.size());
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      sourceFailed = true;
+      return false;
+    }
+    if (got == 0) {
+      return true;
+    }
+    if (!WriteAll(out, buffer.data(), static_cast<std::size_t>(got))) {
+      return false;
+    }
+  }
+}
+
 bool Exists(const std::string& path) {
   struct stat info = {};
   return ::lstat(path.c_str(), &info) == 0;
 }
 
 bool SyncPath(const std::string& path) {
-  CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  StFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   return fd.IsOpen() && ::fsync(fd.Get()) == 0;
 }
 
@@ -100,7 +144,7 @@ std::string CFileOperations::DescribeLastError() const {
 }
 
 bool CFileOperations::CopyFile(const std::string& source, const std::string& destination) {
-  CFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  StFileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info = {};
   if (!in.IsOpen() || ::fstat(in.Get(), &info) != 0) {
     return Fail("copy", source);
@@ -109,32 +153,24 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
   if (!S_ISREG(info.st_mode)) {
     return Fail("copy", source, "not a plain file");
   }
-  CFd out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  StFileDescriptor out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (!out.IsOpen()) {
     return Fail("copy", destination);
   }
-  std::vector<char> buffer(
-      std::min<std::size_t>(kCopyChunkBytes, static_cast<std::size_t>(info.st_size) + 1));
-  for (;;) {
-    const ssize_t got = ::read(in.Get(), buffer.data(), buffer.size());
-    if (got < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return Fail("copy", source);
-    }
-    if (got == 0) {
-      break;
-    }
-    if (!WriteAll(out.Get(), buffer.data(), static_cast<std::size_t>(got))) {
-      return Fail("copy", destination);
-    }
+  const ECopied copied = CopyInKernel(in.Get(), out.Get(), info.st_size);
+  if (copied == ECopied::kFailed) {
+    return Fail("copy", destination);
+  }
+  bool sourceFailed = false;
+  if (copied == ECopied::kPartly &&
+      !CopyByReading(in.Get(), out.Get(), info.st_size, sourceFailed)) {
+    return Fail("copy", sourceFailed ? source : destination);
   }
   return out.Close() || Fail("copy", destination);
 }
 
 bool CFileOperations::WriteFile(const std::string& path, const std::string& contents) {
-  CFd out(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  StFileDescriptor out(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (!out.IsOpen() || !WriteAll(out.Get(), contents.data(), contents.size())) {
     return Fail("write", path);
   }
@@ -142,7 +178,7 @@ bool CFileOperations::WriteFile(const std::string& path, const std::string& cont
 }
 
 bool CFileOperations::CreateNewFile(const std::string& path) {
-  CFd out(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  StFileDescriptor out(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
   return out.IsOpen() || Fail("create", path);
 }
 
@@ -217,7 +253,7 @@ bool CFileOperations::Flush(const std::vector<std::string>& paths) {
     if (!synced.insert(info.st_dev).second) {
       continue;
     }
-    CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    StFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.IsOpen() || ::syncfs(fd.Get()) != 0) {
       return Fail("flush", path);
     }

@@ -1,5 +1,6 @@
 #include "store/CProjectWriter.h"
 
+#include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/ZelString.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 namespace Bris {
@@ -27,15 +27,11 @@ constexpr CParameter::EDataType kKinds[] = {CParameter::kPatch, CParameter::kTon
                                             CParameter::kWave};
 
 bool CanOpenForUpdate(const std::string& systemPath) {
-  std::fstream file(systemPath, std::ios::in | std::ios::out | std::ios::binary);
-  return file.is_open();
+  return UFileUtils::IsAccessibleFile(systemPath, R_OK | W_OK);
 }
 
 bool CanOpenForReading(const std::string& systemPath) {
-  std::error_code error;
-  // A folder opens like a file on this host, but holds nothing a write could copy.
-  return fs::is_regular_file(systemPath, error) &&
-         std::ifstream(systemPath, std::ios::binary).is_open();
+  return UFileUtils::IsAccessibleFile(systemPath, R_OK);
 }
 
 bool Exists(const std::string& systemPath) {

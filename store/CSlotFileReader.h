@@ -16,7 +16,7 @@ class CTone;
 class CSlotFileReader {
 public:
   // failure receives the reason of the first refused file; it is left alone on success.
-  explicit CSlotFileReader(SOpenResult& failure) : mFailure(failure) {}
+  explicit CSlotFileReader(SOpenResult& failure);
 
   // Read the head of a patch or tone file into record (path "/"-separated, before the path
   // delimiter is applied). False when it cannot be opened, read or closed, is too short or has

@@ -1,5 +1,6 @@
 #include "store/CWritePlanExecutor.h"
 
+#include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/ZelString.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
@@ -12,8 +13,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -204,9 +203,11 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
     return copied;
   }
   case EStep::kRewriteCopy: {
-    std::ifstream in(temporary, std::ios::binary);
-    std::stringstream file(std::string(std::istreambuf_iterator<char>(in), {}),
-                           std::ios::in | std::ios::out | std::ios::binary);
+    std::string copied;
+    if (!UFileUtils::ReadWholeFile(temporary, copied)) {
+      return false;
+    }
+    std::stringstream file(copied, std::ios::in | std::ios::out | std::ios::binary);
     const CZelData& data = mDocument.GetZelData();
     const bool rewritten =
         step.kind == CParameter::kPatch
@@ -214,7 +215,13 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
                   CPatchSvdManager().WritePatchFile(file, *data.mPatches.Get(step.slotIndex))
             : data.mTones.Get(step.slotIndex) != nullptr &&
                   CToneSvdManager().WriteToneFile(file, *data.mTones.Get(step.slotIndex));
-    return rewritten && operations.WriteFile(temporary, std::move(file).str());
+    if (!rewritten) {
+      return false;
+    }
+    // A copy whose blocks already say this (a Save As of references that did not change) is
+    // complete as it is: writing the same bytes again would only cost a second write per file.
+    std::string contents = std::move(file).str();
+    return contents == copied || operations.WriteFile(temporary, contents);
   }
   case EStep::kRewrite:
   case EStep::kWriteMemo:

@@ -1,8 +1,8 @@
 #include "store/CWritePlanner.h"
 
+#include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/ZelString.h"
 #include "domain/CZelData.h"
-#include "formats/CMemoFile.h"
 #include "formats/CPatchSvdManager.h"
 #include "formats/CToneSvdManager.h"
 #include "store/CFileShelter.h"
@@ -10,11 +10,8 @@
 #include "store/RecordFilePaths.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,29 +38,6 @@ SStep MakeStep(EStep step, const std::string& source, const std::string& tempora
 bool Exists(const std::string& path) {
   struct stat info = {};
   return ::lstat(path.c_str(), &info) == 0;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& contents) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat info = {};
-  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    if (fd >= 0) {
-      ::close(fd);
-    }
-    return false;
-  }
-  contents.resize(static_cast<std::size_t>(info.st_size));
-  std::size_t done = 0;
-  while (done < contents.size()) {
-    const ssize_t got = ::read(fd, contents.data() + done, contents.size() - done);
-    if (got <= 0) {
-      break;
-    }
-    done += static_cast<std::size_t>(got);
-  }
-  ::close(fd);
-  contents.resize(done);
-  return true;
 }
 
 // Numbers the temporary files of this process; a name already taken is skipped.
@@ -214,18 +188,13 @@ void CWritePlanner::PlanTrash(const std::string& path) {
 
 bool CWritePlanner::PlanMemos() {
   for (auto kind : {CParameter::kPatch, CParameter::kTone, CParameter::kWave}) {
-    const char* fileName = CMemoFile::FileName(kind);
-    const CParameterArray* records = mData.GetArray(kind);
-    if (fileName == nullptr || records == nullptr) {
+    std::string path;
+    std::string contents;
+    if (!mDocument.GetMemoFile(kind, path, contents)) {
       return false;
     }
-    std::ostringstream memos;
-    CMemoFile::Write(memos, *records);
-    std::string contents = std::move(memos).str();
-    const std::string path = mData.mProjectPath + fileName;
-    std::string current;
     // A file that already says exactly this is left alone.
-    if (ReadWholeFile(CZelFileDocument::SystemPath(path), current) && current == contents) {
+    if (CZelFileDocument::IsFileHolding(path, contents)) {
       continue;
     }
     const std::string temporary = NewTemporary(path);
@@ -265,7 +234,7 @@ void CWritePlanner::PlanUselessFiles(const std::vector<std::string>& uselessFile
 bool CWritePlanner::RewrittenContents(const std::string& path, EDataType kind,
                                       std::size_t slotIndex, std::string& original,
                                       std::string& rewritten) const {
-  if (!ReadWholeFile(path, original)) {
+  if (!UFileUtils::ReadWholeFile(path, original)) {
     return false;
   }
   std::stringstream file(original, std::ios::in | std::ios::out | std::ios::binary);

@@ -8,10 +8,12 @@
 #include "formats/CPatchSvdManager.h"
 #include "formats/CToneSvdManager.h"
 #include "formats/WaveFiles.h"
+#include "store/CDataSetReader.h"
 #include "store/CFileOperations.h"
 #include "store/CFileShelter.h"
 #include "store/CProjectCleaner.h"
 #include "store/CProjectWriter.h"
+#include "store/CReadabilityTracker.h"
 #include "store/CSlotFileReader.h"
 #include "store/RecordFilePaths.h"
 #include "store/SlotFileNames.h"
@@ -19,7 +21,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <memory>
 #include <sstream>
@@ -37,11 +38,6 @@ constexpr int kErrorTooFewBlankWaveSlots = 6;
 constexpr int kErrorWaveSizeLimit = 8;
 constexpr int kErrorNothingImported = 9;
 
-bool IsRegularFile(const std::string& systemPath) {
-  std::error_code error;
-  return fs::is_regular_file(systemPath, error);
-}
-
 // A file that does not exist yet can be created when its folder exists and is writable.
 bool CanCreateFile(const std::string& systemPath) {
   const auto slash = systemPath.rfind('/');
@@ -50,43 +46,8 @@ bool CanCreateFile(const std::string& systemPath) {
   return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-std::string ReadWholeFile(const std::string& systemPath) {
-  std::ifstream in(systemPath, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 bool CanOpenForUpdate(const std::string& systemPath) {
-  std::fstream file(systemPath, std::ios::in | std::ios::out | std::ios::binary);
-  return file.is_open();
-}
-
-// The records an array held, taken out of it before a reader refills it. The reader reuses them
-// instead of deleting every slot's record and allocating it again (a tone alone owns sixteen
-// oscillator blocks); the records it does not reuse are deleted with the list.
-std::vector<std::unique_ptr<CParameter>> TakeRecords(CParameterArray& array) {
-  std::vector<std::unique_ptr<CParameter>> records;
-  records.reserve(array.size());
-  for (CParameter* record : array.mParameters) {
-    records.emplace_back(record);
-  }
-  array.mParameters.clear();
-  return records;
-}
-
-// A record in the state of a new one for slot slotIndex: the slot's old record when it is of the
-// same type, overwritten with a copy of a new record so that nothing of its old contents stays;
-// otherwise a new record.
-template <class TRecord>
-std::unique_ptr<TRecord> NewRecord(std::vector<std::unique_ptr<CParameter>>& oldRecords,
-                                   std::size_t slotIndex) {
-  if (slotIndex >= oldRecords.size() || oldRecords[slotIndex] == nullptr ||
-      typeid(*oldRecords[slotIndex]) != typeid(TRecord)) {
-    return std::make_unique<TRecord>();
-  }
-  static const TRecord kNewRecord;
-  std::unique_ptr<TRecord> record(static_cast<TRecord*>(oldRecords[slotIndex].release()));
-  *record = kNewRecord;
-  return record;
+  return UFileUtils::IsAccessibleFile(systemPath, R_OK | W_OK);
 }
 
 } // namespace
@@ -151,11 +112,11 @@ void CZelFileDocument::SetFileOperations(std::unique_ptr<CFileOperations> operat
 
 bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string destination) {
   const std::string from = SystemPath(source);
-  if (!IsRegularFile(from) || !std::ifstream(from, std::ios::binary).is_open()) {
+  if (!UFileUtils::IsAccessibleFile(from, R_OK)) {
     return false;
   }
   const std::string to = SystemPath(destination);
-  if (!std::ifstream(to, std::ios::binary).is_open()) {
+  if (::access(to.c_str(), R_OK) != 0) {
     // Not there yet: the copy will create it, which needs its folder.
     return CanCreateFile(to);
   }
@@ -182,102 +143,22 @@ bool CZelFileDocument::ReadDocument(std::string projectPath, std::list<std::stri
 
 bool CZelFileDocument::ReadPatch() {
   mReadResult = SOpenResult();
-  auto oldRecords = TakeRecords(mData.mPatches);
-  mData.DeletePatchArray();
-  CSlotFileReader reader(mReadResult);
-  for (const auto& path : mData.mPatchOriginalNames) {
-    auto patch = NewRecord<CPatch>(oldRecords, mData.mPatches.size());
-    patch->SetFilePath(path);
-    patch->SetFinalName(path, true);
-    if (!path.empty() && !reader.ReadPatch(path, *patch)) {
-      return false;
-    }
-    mData.mPatches.mParameters.push_back(patch.release());
-  }
-  ReadMemo(CParameter::kPatch);
-  return true;
+  return CDataSetReader(mData, mReadResult).ReadPatches();
 }
 
 bool CZelFileDocument::ReadTone() {
   mReadResult = SOpenResult();
-  auto oldRecords = TakeRecords(mData.mTones);
-  mData.DeleteToneArray();
-  CSlotFileReader reader(mReadResult);
-  for (const auto& path : mData.mToneOriginalNames) {
-    auto tone = NewRecord<CTone>(oldRecords, mData.mTones.size());
-    tone->SetFilePath(path);
-    tone->SetFinalName(path, true);
-    if (!path.empty() && !reader.ReadTone(path, *tone)) {
-      return false;
-    }
-    mData.mTones.mParameters.push_back(tone.release());
-  }
-  LinkPatchesToTones();
-  ReadMemo(CParameter::kTone);
-  return true;
+  return CDataSetReader(mData, mReadResult).ReadTones();
 }
 
 bool CZelFileDocument::ReadWave() {
   mReadResult = SOpenResult();
-  auto oldRecords = TakeRecords(mData.mWaves);
-  mData.DeleteWaveArray();
-  CSlotFileReader reader(mReadResult);
-  for (const auto& path : mData.mWaveOriginalNames) {
-    // Nothing is read from a wave file; it only has to open.
-    if (!path.empty() && !reader.CanOpen(path)) {
-      return false;
-    }
-    auto wave = NewRecord<CWave>(oldRecords, mData.mWaves.size());
-    wave->SetFilePath(path);
-    wave->SetFinalName(path, true);
-    mData.mWaves.mParameters.push_back(wave.release());
-  }
-  LinkTonesToWaves();
-  ReadMemo(CParameter::kWave);
-  return true;
-}
-
-// A tone number beyond the tone list (the two bytes can name up to 16384) names no slot: it stays
-// in the patch's bytes, but no tone lists the patch.
-void CZelFileDocument::LinkPatchesToTones() {
-  const std::size_t toneCount = mData.mTones.size();
-  for (std::size_t patchIndex = 0; patchIndex < mData.mPatches.size(); ++patchIndex) {
-    for (unsigned toneNumber : mData.mPatches.Get(patchIndex)->GetToneNumbers()) {
-      if (toneNumber >= 1 && toneNumber <= toneCount) {
-        mData.mTones.Get(toneNumber - 1)->AddPatchIndex(static_cast<unsigned>(patchIndex), false);
-      }
-    }
-  }
-}
-
-// Likewise a wave number beyond the wave list stays in the tone's bytes and links nothing.
-void CZelFileDocument::LinkTonesToWaves() {
-  const std::size_t waveCount = mData.mWaves.size();
-  for (std::size_t toneIndex = 0; toneIndex < mData.mTones.size(); ++toneIndex) {
-    for (unsigned waveNumber : mData.mTones.Get(toneIndex)->GetWaveNumbers()) {
-      if (waveNumber >= 1 && waveNumber <= waveCount) {
-        mData.mWaves.Get(waveNumber - 1)->AddToneIndex(static_cast<unsigned>(toneIndex), false);
-      }
-    }
-  }
+  return CDataSetReader(mData, mReadResult).ReadWaves();
 }
 
 // --- Memo files
 
-void CZelFileDocument::ReadMemo(EDataType kind) {
-  const char* fileName = CMemoFile::FileName(kind);
-  CParameterArray* records = mData.GetArray(kind);
-  if (fileName == nullptr || records == nullptr) {
-    return;
-  }
-  // A missing or unreadable memo file leaves the memos as they are.
-  std::ifstream in(SystemPath(mData.mProjectPath + fileName));
-  if (in) {
-    CMemoFile::Read(in, *records);
-  }
-}
-
-bool CZelFileDocument::WriteMemo(EDataType kind) {
+bool CZelFileDocument::GetMemoFile(EDataType kind, std::string& path, std::string& contents) const {
   const char* fileName = CMemoFile::FileName(kind);
   const CParameterArray* records = mData.GetArray(kind);
   if (fileName == nullptr || records == nullptr) {
@@ -285,14 +166,30 @@ bool CZelFileDocument::WriteMemo(EDataType kind) {
   }
   std::ostringstream memos;
   CMemoFile::Write(memos, *records);
-  const std::string contents = std::move(memos).str();
-  const std::string path = SystemPath(mData.mProjectPath + fileName);
+  contents = std::move(memos).str();
+  path = mData.mProjectPath + fileName;
+  return true;
+}
+
+bool CZelFileDocument::IsFileHolding(const std::string& path, const std::string& contents) {
+  std::string current;
+  return UFileUtils::ReadWholeFile(SystemPath(path), current) && current == contents;
+}
+
+bool CZelFileDocument::WriteMemo(EDataType kind) {
+  std::string path;
+  std::string contents;
+  if (!GetMemoFile(kind, path, contents)) {
+    return false;
+  }
   // A file that already says exactly this is left alone: a save touches only what changed.
-  if (IsRegularFile(path) && ReadWholeFile(path) == contents) {
+  if (IsFileHolding(path, contents)) {
     return true;
   }
-  const bool written = UFileUtils::ReplaceFileContents(
-      path, [&contents](std::ostream& out) { out.write(contents.data(), std::ssize(contents)); });
+  const bool written =
+      UFileUtils::ReplaceFileContents(SystemPath(path), [&contents](std::ostream& out) {
+        out.write(contents.data(), std::ssize(contents));
+      });
   if (!written) {
     mMemoWriteFailed = true;
   }
@@ -412,6 +309,13 @@ bool CZelFileDocument::IsWritePossible() {
   return CProjectWriter(*this, mUselessFiles).IsWritePossible();
 }
 
+bool CZelFileDocument::IsWritePossibleTracked() {
+  if (mReadability == nullptr) {
+    mReadability = std::make_unique<CReadabilityTracker>();
+  }
+  return mReadability->IsReadable(mData, [this] { return IsWritePossible(); });
+}
+
 bool CZelFileDocument::IsEnableWriteFiles(EDataType kind, bool saveAs) {
   return CProjectWriter(*this, mUselessFiles).IsEnableWriteFiles(kind, saveAs);
 }
@@ -529,12 +433,15 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
   if (workFolder.back() != '/') {
     workFolder += '/';
   }
-  std::uint64_t total = GetTotalWaveSizeValue();
+  const std::uint64_t used = GetTotalWaveSizeValue();
+  std::uint64_t added = 0;
   for (const auto& path : paths) {
-    total += Domain().GetFileSize(path);
+    added += Domain().GetFileSize(path);
   }
-  if (total > kTotalWaveSizeLimit) {
-    ReportError(kErrorWaveSizeLimit);
+  if (used + added > kTotalWaveSizeLimit) {
+    if (CZelTextOut* out = Domain().GetErrorOut()) {
+      out->WriteError(kErrorWaveSizeLimit, DescribeWaveMemoryExcess(used, added));
+    }
     return 0;
   }
 

@@ -16,6 +16,7 @@ namespace Bris {
 
 class CFileOperations;
 class CWritePlan;
+class CReadabilityTracker;
 
 // The file side of one open project: owns the project's data set, fills it from the project
 // folder and keeps the slot files, their names and the memo files in line with it. Reports
@@ -122,6 +123,12 @@ public:
   // for patch, tone and wave even when the file could not be written; that failure is kept for
   // the caller in IsMemoWriteFailed(). False for any other kind.
   bool WriteMemo(EDataType kind);
+  // The memo file of the kind: its path and the bytes the records give it now. False for a kind
+  // without one.
+  bool GetMemoFile(EDataType kind, std::string& path, std::string& contents) const;
+  // True when the file at path (before the path delimiter is applied) holds exactly contents: a
+  // save leaves such a file alone.
+  static bool IsFileHolding(const std::string& path, const std::string& contents);
   // True when a WriteMemo since the last ClearMemoWriteFailed() could not write its file; the
   // document then reports the save as failed and stays modified.
   bool IsMemoWriteFailed() const { return mMemoWriteFailed; }
@@ -141,6 +148,10 @@ public:
   bool PlanWrite(bool saveAs, CWritePlan& plan);
   // True when every record's file can be opened for reading; refuse the save otherwise.
   bool IsWritePossible();
+  // The same answer, for a question asked often (each activation of the project's window): the
+  // files are checked again only when a record names another file or a folder holding one
+  // changed since the last check.
+  bool IsWritePossibleTracked();
   // Dry run of WriteFiles for one kind: opens what the write would open; changes nothing.
   bool IsEnableWriteFiles(EDataType kind, bool saveAs);
   // Copies, renames, shelters and rewrites one kind's files slot by slot. The files of the
@@ -186,9 +197,6 @@ public:
   static std::string SystemPath(const std::string& path);
 
 private:
-  void ReadMemo(EDataType kind);
-  void LinkPatchesToTones();
-  void LinkTonesToWaves();
   static void ReportError(int code);
 
   CZelData mData;
@@ -197,6 +205,7 @@ private:
   std::vector<std::string> mUselessFiles;
   bool mMemoWriteFailed = false;
   SOpenResult mReadResult;
+  std::unique_ptr<CReadabilityTracker> mReadability;
 };
 
 } // namespace Bris

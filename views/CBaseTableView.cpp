@@ -183,6 +183,12 @@ void CBaseTableView::SelectRow(int row, bool extend) {
 
 void CBaseTableView::SelectRows(int firstRow, int lastRow, bool extend) {
   mSelection.Select(firstRow, lastRow, extend, GetRowCount());
+  // A range over a filtered list takes only the rows the user sees.
+  for (int row = firstRow; IsFiltered() && row <= lastRow; ++row) {
+    if (!IsRowShown(row)) {
+      mSelection.Unselect(row);
+    }
+  }
   viewport()->update();
 }
 
@@ -322,13 +328,9 @@ bool CBaseTableView::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void CBaseTableView::UpArrow(bool extend) {
+  // A filter's hidden rows are stepped over, so the selection never lands out of sight.
   const int first = GetFirstSelectedRow();
-  int newRow = 0;
-  if (first == 0) {
-    newRow = GetRowCount();
-  } else if (first > 1) {
-    newRow = first - 1;
-  }
+  const int newRow = GetShownRowAbove(first == 0 ? GetRowCount() + 1 : first);
   if (newRow != 0) {
     SelectRow(newRow, extend);
     if (!extend) {
@@ -341,12 +343,7 @@ void CBaseTableView::UpArrow(bool extend) {
 
 void CBaseTableView::DownArrow(bool extend) {
   const int last = GetLastSelectedRow();
-  int newRow = 0;
-  if (last == 0) {
-    newRow = GetRowCount() > 0 ? 1 : 0;
-  } else if (last < GetRowCount()) {
-    newRow = last + 1;
-  }
+  const int newRow = GetShownRowBelow(last);
   if (newRow != 0) {
     SelectRow(newRow, extend);
     if (!extend) {

@@ -2,6 +2,7 @@
 
 #include "domain/CZelData.h"
 #include "framework/DialogText.h"
+#include "views/UReferredRows.h"
 
 namespace {
 
@@ -79,4 +80,6 @@ void CPatchTableView::SelectReferredItems() {
       }
     }
   }
+  UReferredRows::Reveal(toneTable);
+  UReferredRows::Reveal(waveTable);
 }

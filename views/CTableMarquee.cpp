@@ -63,7 +63,7 @@ void CTableMarquee::GetRowSpan(const QRect& imageRect, int& firstRow, int& lastR
   lastRow = 0;
   const int rowHeight = mView.GetRowHeight();
   const int imageWidth = mView.GetColLeft(mView.GetColCount() + 1);
-  const int imageHeight = mView.GetRowCount() * rowHeight;
+  const int imageHeight = mView.GetShownRowCount() * rowHeight;
   if (imageRect.isEmpty() || imageRect.left() >= imageWidth || imageRect.right() < 0 ||
       imageRect.top() >= imageHeight || imageRect.bottom() < 0) {
     return;
@@ -86,7 +86,7 @@ void CTableMarquee::UpdateSelection(const QRect& oldRect, const QRect& newRect) 
     const bool inOld = row >= oldFirst && row <= oldLast;
     const bool inNew = row >= newFirst && row <= newLast;
     if (inOld != inNew) {
-      mView.mSelection.Toggle(row, mView.GetRowCount());
+      mView.mSelection.Toggle(mView.GetRowAtPosition(row), mView.GetRowCount());
     }
   }
   mView.SelectReferredItems();

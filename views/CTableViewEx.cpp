@@ -51,6 +51,68 @@ void CTableViewEx::SetRowHeight(int height) {
   viewport()->update();
 }
 
+void CTableViewEx::SetShownRows(std::vector<int> rows) {
+  rows.erase(std::remove_if(rows.begin(), rows.end(),
+                            [this](int row) { return row < 1 || row > mRowCount; }),
+             rows.end());
+  mShownRows = std::move(rows);
+  mFiltered = true;
+  UpdateImageSize();
+  viewport()->update();
+}
+
+void CTableViewEx::ShowAllRows() {
+  mFiltered = false;
+  mShownRows.clear();
+  UpdateImageSize();
+  viewport()->update();
+}
+
+int CTableViewEx::GetShownRowAbove(int row) const {
+  if (!mFiltered) {
+    return row > 1 ? std::min(row - 1, mRowCount) : 0;
+  }
+  const auto after = std::lower_bound(mShownRows.begin(), mShownRows.end(), row);
+  return after == mShownRows.begin() ? 0 : *(after - 1);
+}
+
+int CTableViewEx::GetShownRowBelow(int row) const {
+  if (!mFiltered) {
+    return row < mRowCount ? std::max(row + 1, 1) : 0;
+  }
+  const auto next = std::upper_bound(mShownRows.begin(), mShownRows.end(), row);
+  return next == mShownRows.end() ? 0 : *next;
+}
+
+bool CTableViewEx::IsRowShown(int row) const {
+  if (!mFiltered) {
+    return row >= 1 && row <= mRowCount;
+  }
+  return std::binary_search(mShownRows.begin(), mShownRows.end(), row);
+}
+
+int CTableViewEx::GetShownRowCount() const {
+  return mFiltered ? static_cast<int>(mShownRows.size()) : mRowCount;
+}
+
+int CTableViewEx::GetRowAtPosition(int position) const {
+  if (!mFiltered) {
+    return position;
+  }
+  return position >= 1 && position <= GetShownRowCount()
+             ? mShownRows[static_cast<std::size_t>(position - 1)]
+             : 0;
+}
+
+int CTableViewEx::GetPositionOfRow(int row) const {
+  if (!mFiltered) {
+    return row;
+  }
+  return static_cast<int>(std::lower_bound(mShownRows.begin(), mShownRows.end(), row) -
+                          mShownRows.begin()) +
+         1;
+}
+
 void CTableViewEx::UpdateImageSize() {
   mColLefts.resize(mColWidths.size() + 1);
   int left = 0;
@@ -59,7 +121,7 @@ void CTableViewEx::UpdateImageSize() {
     left += mColWidths[i];
   }
   mColLefts.back() = left;
-  SetImageSize(QSize(left, mRowCount * mRowHeight));
+  SetImageSize(QSize(left, GetShownRowCount() * mRowHeight));
 }
 
 int CTableViewEx::GetRowAt(const QPoint& local) const {
@@ -67,8 +129,8 @@ int CTableViewEx::GetRowAt(const QPoint& local) const {
   if (y < 0) {
     return 0;
   }
-  const int row = y / mRowHeight + 1;
-  return row <= mRowCount ? row : 0;
+  const int position = y / mRowHeight + 1;
+  return position <= GetShownRowCount() ? GetRowAtPosition(position) : 0;
 }
 
 int CTableViewEx::GetColAt(const QPoint& local) const {
@@ -88,31 +150,34 @@ bool CTableViewEx::GetCellAt(const QPoint& local, int& row, int& col) const {
 }
 
 QRect CTableViewEx::GetCellImageRect(int row, int col) const {
-  return QRect(GetColLeft(col), (row - 1) * mRowHeight, GetColWidth(col), mRowHeight);
+  const int height = !mFiltered || IsRowShown(row) ? mRowHeight : 0;
+  return QRect(GetColLeft(col), (GetPositionOfRow(row) - 1) * mRowHeight, GetColWidth(col), height);
 }
 
 QRect CTableViewEx::CalcLocalRowRect(int row, int count) const {
-  return ImageToLocalRect(
-      QRect(0, (row - 1) * mRowHeight, mColLefts.back(), std::max(0, count) * mRowHeight));
+  const int top = GetPositionOfRow(row);
+  const int shown = std::max(0, GetPositionOfRow(row + std::max(0, count)) - top);
+  return ImageToLocalRect(QRect(0, (top - 1) * mRowHeight, mColLefts.back(), shown * mRowHeight));
 }
 
 void CTableViewEx::GetVisibleRows(int& firstRow, int& lastRow) const {
   firstRow = 0;
   lastRow = 0;
-  if (mRowCount == 0) {
+  const int shownCount = GetShownRowCount();
+  if (shownCount == 0) {
     return;
   }
   const int top = GetScrollPosition().y();
   const int bottom = top + std::max(1, viewport()->height()) - 1;
-  firstRow = std::clamp(top / mRowHeight + 1, 1, mRowCount);
-  lastRow = std::clamp(bottom / mRowHeight + 1, 1, mRowCount);
+  firstRow = GetRowAtPosition(std::clamp(top / mRowHeight + 1, 1, shownCount));
+  lastRow = GetRowAtPosition(std::clamp(bottom / mRowHeight + 1, 1, shownCount));
 }
 
 void CTableViewEx::ScrollRowIntoView(int row) {
-  if (row < 1 || row > mRowCount) {
+  if (!IsRowShown(row)) {
     return;
   }
-  const int rowTop = (row - 1) * mRowHeight;
+  const int rowTop = (GetPositionOfRow(row) - 1) * mRowHeight;
   const int rowBottom = rowTop + mRowHeight;
   const int top = GetScrollPosition().y();
   const int height = viewport()->height();
@@ -132,17 +197,20 @@ void CTableViewEx::PaintCells(QPainter& painter, const QRect& dirty) {
   const QPoint origin = GetScrollPosition();
   const QRect imageDirty = dirty.translated(origin);
   const int imageWidth = mColLefts.back();
-  const int imageHeight = mRowCount * mRowHeight;
+  const int shownCount = GetShownRowCount();
+  const int imageHeight = shownCount * mRowHeight;
 
-  if (mRowCount > 0 && !mColWidths.empty() && imageDirty.left() < imageWidth &&
+  if (shownCount > 0 && !mColWidths.empty() && imageDirty.left() < imageWidth &&
       imageDirty.top() < imageHeight) {
-    const int firstRow = std::max(0, imageDirty.top()) / mRowHeight + 1;
-    const int lastRow = std::min(mRowCount, std::max(0, imageDirty.bottom()) / mRowHeight + 1);
+    const int firstPosition = std::max(0, imageDirty.top()) / mRowHeight + 1;
+    const int lastPosition =
+        std::min(shownCount, std::max(0, imageDirty.bottom()) / mRowHeight + 1);
     const QPoint left(std::max(0, imageDirty.left()), 0);
     const QPoint right(std::min(imageWidth - 1, imageDirty.right()), 0);
     const int firstCol = GetColAt(ImageToLocalPoint(left));
     const int lastCol = GetColAt(ImageToLocalPoint(right));
-    for (int row = firstRow; row <= lastRow; ++row) {
+    for (int position = firstPosition; position <= lastPosition; ++position) {
+      const int row = GetRowAtPosition(position);
       for (int col = firstCol; col <= lastCol && col != 0; ++col) {
         DrawCell(painter, row, col, ImageToLocalRect(GetCellImageRect(row, col)));
       }
@@ -182,7 +250,7 @@ void CTableViewEx::DrawEmptyColGrid(QPainter& painter, const QRect& localArea,
   painter.setPen(color);
   const int top = GetScrollPosition().y();
   const int firstRow = std::max(0, localArea.top() + top) / mRowHeight + 1;
-  const int lastRow = std::min(mRowCount, (localArea.bottom() + top) / mRowHeight + 1);
+  const int lastRow = std::min(GetShownRowCount(), (localArea.bottom() + top) / mRowHeight + 1);
   for (int row = firstRow; row <= lastRow; ++row) {
     const int y = row * mRowHeight - 1 - top;
     painter.drawLine(localArea.left(), y, localArea.right(), y);
@@ -194,7 +262,7 @@ void CTableViewEx::DrawEmptyRowGrid(QPainter& painter, const QRect& localArea,
   // Below the last row the grid goes on as if there were more rows of the same height.
   painter.setPen(color);
   const QPoint origin = GetScrollPosition();
-  const int imageHeight = mRowCount * mRowHeight;
+  const int imageHeight = GetShownRowCount() * mRowHeight;
   for (int col = 1; col <= GetColCount(); ++col) {
     const int x = mColLefts[static_cast<std::size_t>(col)] - 1 - origin.x();
     if (x >= localArea.left() && x <= localArea.right()) {

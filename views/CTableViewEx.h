@@ -35,6 +35,20 @@ public:
   // Every row gets this height, which is also the vertical scroll unit.
   void SetRowHeight(int height);
 
+  // Shows only rows (1-based, ascending) one below the other; the others are hidden but keep
+  // their numbers, so everything that speaks of rows goes on meaning the same slots.
+  void SetShownRows(std::vector<int> rows);
+  void ShowAllRows();
+  bool IsFiltered() const { return mFiltered; }
+  bool IsRowShown(int row) const;
+  // Rows on screen, one per position (1-based) from the top; without a filter a row's position
+  // is its number.
+  int GetShownRowCount() const;
+  int GetRowAtPosition(int position) const;
+  // The nearest shown row above / below row (which need not be shown itself); 0 when none.
+  int GetShownRowAbove(int row) const;
+  int GetShownRowBelow(int row) const;
+
   // The row (1-based) under a viewport point; 0 when the point is below the last row or above the
   // image. The column likewise (0 beside the columns).
   int GetRowAt(const QPoint& local) const;
@@ -72,9 +86,13 @@ protected:
 
 private:
   void UpdateImageSize();
+  // The position of row; for a hidden row the position the next shown row has.
+  int GetPositionOfRow(int row) const;
 
   int mRowCount = 0;
   int mRowHeight = 16;
   std::vector<int> mColWidths;
   std::vector<int> mColLefts; // mColLefts[i] = left edge of column i + 1; one more entry at the end
+  bool mFiltered = false;
+  std::vector<int> mShownRows; // while filtered
 };

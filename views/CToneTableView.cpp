@@ -2,6 +2,7 @@
 
 #include "domain/CZelData.h"
 #include "framework/DialogText.h"
+#include "views/UReferredRows.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ void CToneTableView::SelectReferredItems() {
       SelectNumbers(patchTable, {patchIndex + 1});
     }
   }
+  UReferredRows::Reveal(patchTable);
+  UReferredRows::Reveal(waveTable);
 }
 
 QRect CToneTableView::CalcCellTextRect(int row, int col, const QRect& cellRect) const {

@@ -40,8 +40,9 @@ void CUnwritableWarning::HandleActivate() {
 }
 
 bool CUnwritableWarning::IsProjectWritable() const {
-  // The check opens every file of the project. Both lists of a window hear the same activation,
-  // so the answer is kept until the event loop has finished dispatching it.
+  // The store re-checks the project's files only when they may have changed. Both lists of a window
+  // hear the same activation, so the answer is kept until the event loop has finished dispatching
+  // it.
   ITableHost* host = mView.GetHost();
   if (sCheckedHost != host) {
     sCheckedHost = host;

@@ -2,6 +2,7 @@
 
 #include "domain/CZelData.h"
 #include "framework/DialogText.h"
+#include "views/UReferredRows.h"
 
 namespace {
 
@@ -73,6 +74,8 @@ void CWaveTableView::SelectReferredItems() {
       }
     }
   }
+  UReferredRows::Reveal(patchTable);
+  UReferredRows::Reveal(toneTable);
 }
 
 QRect CWaveTableView::CalcCellTextRect(int row, int col, const QRect& cellRect) const {

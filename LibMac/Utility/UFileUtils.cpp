@@ -1,9 +1,16 @@
 #include "LibMac/Utility/UFileUtils.h"
 
+#include "LibMac/Utility/StFileDescriptor.h"
+
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -49,22 +56,16 @@ std::string CutToBytes(const std::string& text, std::string::size_type maxBytes)
 
 // Flushes a written file to the disk, so that the rename that follows never exposes an empty one.
 bool SyncFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) {
-    return false;
-  }
-  const bool synced = ::fsync(fd) == 0;
-  ::close(fd);
-  return synced;
+  const StFileDescriptor file(::open(path.c_str(), O_RDONLY));
+  return file.IsOpen() && ::fsync(file.Get()) == 0;
 }
 
 void SyncFolderOf(const std::string& path) {
   const auto slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd >= 0) {
-    ::fsync(fd); // best effort: the rename itself has already succeeded
-    ::close(fd);
+  const StFileDescriptor folderFile(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
+  if (folderFile.IsOpen()) {
+    ::fsync(folderFile.Get()); // best effort: the rename itself has already succeeded
   }
 }
 
@@ -86,15 +87,35 @@ int UFileUtils::SearchFiles(const std::string& folder, const char* const* patter
 bool UFileUtils::ListFiles(const std::string& folder, const char* const* patterns,
                            std::list<std::string>& paths, std::error_code& error) {
   error.clear();
-  fs::directory_iterator entry(folder, error);
-  for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-    std::error_code ignored;
-    if (!entry->is_regular_file(ignored)) {
+  // readdir itself: the entry's type comes with its name, so a listing costs no call per file.
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+  if (dir == nullptr) {
+    error.assign(errno, std::generic_category());
+    return false;
+  }
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir.get());
+    if (entry == nullptr) {
+      if (errno != 0) {
+        error.assign(errno, std::generic_category());
+      }
+      break;
+    }
+    const char* name = entry->d_name;
+    if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 ||
+        !MatchesAny(name, patterns)) {
       continue;
     }
-    const std::string name = entry->path().filename().string();
-    if (MatchesAny(name, patterns)) {
-      paths.push_back(JoinFolder(folder, name));
+    std::string path = JoinFolder(folder, name);
+    // Links are followed, as for any other file; a file system without types needs a stat.
+    bool isFile = entry->d_type == DT_REG;
+    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+      struct stat info = {};
+      isFile = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    }
+    if (isFile) {
+      paths.push_back(std::move(path));
     }
   }
   return !error;
@@ -110,6 +131,37 @@ int UFileUtils::DeleteSubFiles(const std::string& folder, const char* const* pat
     }
   }
   return static_cast<int>(found.size());
+}
+
+bool UFileUtils::IsAccessibleFile(const std::string& path, int mode) {
+  struct stat info = {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         ::access(path.c_str(), mode) == 0;
+}
+
+bool UFileUtils::ReadWholeFile(const std::string& path, std::string& contents) {
+  const StFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info = {};
+  if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return false;
+  }
+  contents.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    const ssize_t got = ::read(file.Get(), contents.data() + done, contents.size() - done);
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got < 0) {
+      return false;
+    }
+    if (got == 0) {
+      break; // shorter than it was a moment ago
+    }
+    done += static_cast<std::size_t>(got);
+  }
+  contents.resize(done);
+  return true;
 }
 
 bool UFileUtils::IsEqualExt(const std::string& name, const std::string& pattern) {

@@ -40,6 +40,13 @@ public:
   // True for a folder (following links). A file-system error other than "does not exist" raises
   // std::filesystem::filesystem_error.
   static bool IsFolder(const std::string& fileRef);
+  // True when path is a plain file that could be opened with mode (R_OK, W_OK or both), asked
+  // without opening it: a check that opened every file of a project would cost as much as
+  // reading them.
+  static bool IsAccessibleFile(const std::string& path, int mode);
+  // The whole contents of the plain file at path with one open and as few reads as its size
+  // takes. False when it cannot be opened or is no plain file (contents is then undefined).
+  static bool ReadWholeFile(const std::string& path, std::string& contents);
 
   // The system encoding of this host is UTF-8: the conversions keep the bytes and only enforce
   // the 255-byte limit of the names they carry, never splitting a character.

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <pwd.h>
 #include <system_error>
 #include <unistd.h>
@@ -36,9 +37,40 @@ std::string XdgFolder(const char* variable, const char* fallback) {
   return home.empty() ? std::string() : home + fallback;
 }
 
+// XDG_DOCUMENTS_DIR of the user's user-dirs.dirs ("$HOME/..." or an absolute path), the way the
+// desktop and Qt read it; empty when the file or the line is missing.
+std::string UserDirsDocumentsFolder(const std::string& home) {
+  std::ifstream file(XdgFolder("XDG_CONFIG_HOME", "/.config") + "/user-dirs.dirs");
+  const std::string key = "XDG_DOCUMENTS_DIR=";
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.compare(0, key.size(), key) != 0) {
+      continue;
+    }
+    std::string value = line.substr(key.size());
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+      value = value.substr(1, value.size() - 2);
+    }
+    if (value.compare(0, 5, "$HOME") == 0) {
+      value = home + value.substr(5);
+    }
+    return value.empty() || value.front() != '/' ? std::string() : value;
+  }
+  return std::string();
+}
+
 } // namespace
 
 namespace Ux {
+
+std::string GetDocumentsFolderPath() {
+  const std::string home = HomeFolder();
+  if (home.empty()) {
+    return std::string();
+  }
+  const std::string configured = UserDirsDocumentsFolder(home);
+  return WithoutTrailingSlash(configured.empty() ? home + "/Documents" : configured);
+}
 
 bool ToFSSpec(const std::string& path, std::string& fileRef) {
   fileRef = Normalised(path);
@@ -63,11 +95,9 @@ std::string GetSpecialFolderName(EFolderType folderType) {
   case kPreferencesFolder:
     folder = XdgFolder("XDG_CONFIG_HOME", "/.config");
     break;
-  case kDocumentsFolder: {
-    const std::string home = HomeFolder();
-    folder = home.empty() ? std::string() : home + "/Documents";
+  case kDocumentsFolder:
+    folder = GetDocumentsFolderPath();
     break;
-  }
   }
   if (folder.empty()) {
     return folder;

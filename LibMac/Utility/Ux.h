@@ -10,8 +10,13 @@ namespace Ux {
 enum EFolderType {
   kApplicationSupportFolder, // $XDG_DATA_HOME, else ~/.local/share
   kPreferencesFolder,        // $XDG_CONFIG_HOME, else ~/.config
-  kDocumentsFolder,          // ~/Documents
+  kDocumentsFolder,          // GetDocumentsFolderPath()
 };
+
+// The one Documents folder of the program, of its tools and of the desktop: XDG_DOCUMENTS_DIR of
+// user-dirs.dirs when it names one, else ~/Documents (never the bare home folder by default).
+// Without a trailing "/"; the folder may not exist. Empty without a home folder.
+std::string GetDocumentsFolderPath();
 
 // fileRef = the normalised form of path ("." and ".." resolved lexically, doubled "/" merged; a
 // trailing "/" is kept). False, with fileRef empty, for an empty path.

@@ -102,6 +102,10 @@ void CErrorOut::Write(int code) {
   ErrorAlert(code);
 }
 
+void CErrorOut::WriteError(int code, const std::string& detail) {
+  ErrorAlert(code, detail);
+}
+
 int CErrorOut::Dialog(EDialogType type, const std::string& question) {
   return Alert(type, kKindNote, Truncated(question, kMaxMessageBytes));
 }
@@ -111,6 +115,10 @@ int CErrorOut::Dialog(EDialogType type, int code) {
 }
 
 int CErrorOut::Alert(EDialogType type, unsigned short kind, const std::string& message) {
+  return Run(MakeRequest(type, kind, message));
+}
+
+int CErrorOut::Run(const SAlertRequest& request) {
   if (sIsAlertOpened) {
     return kAnswerCancel;
   }
@@ -118,8 +126,26 @@ int CErrorOut::Alert(EDialogType type, unsigned short kind, const std::string& m
   if (sAlertRunner == nullptr) {
     return kAnswerCancel;
   }
-  const SAlertRequest request = MakeRequest(type, kind, message);
   return AnswerForItem(request.type, sAlertRunner->Run(request));
+}
+
+bool CErrorOut::ConfirmDestructive(int code) {
+  std::string message = CStringTable::Get(CStringTable::kQuestions, ListIndex(QuestionIndex(code)));
+  if (message.empty()) {
+    message = kUnknownMessage;
+  }
+  SAlertRequest request = MakeRequest(kYesNo, kKindCaution, message);
+  request.defaultItem = SAlertRequest::kItemCancel;
+  return Run(request) == kAnswerYes;
+}
+
+int CErrorOut::SaveChangesAlert(const std::string& question) {
+  SAlertRequest request = MakeRequest(kYesNoCancel, kKindCaution, question);
+  request.buttons = SAlertRequest::kSaveChanges;
+  request.defaultButton = "Save";
+  request.cancelButton = kCancelTitle;
+  request.otherButton = "Don't Save";
+  return Run(request);
 }
 
 int CErrorOut::Alert(EDialogType type, unsigned short kind, short listId, short index) {

@@ -5,6 +5,7 @@
 #include <string>
 
 class CAlertRunner;
+struct SAlertRequest;
 
 // The error channel of the application: turns error and question codes into modal alerts, one
 // at a time. The alert itself is shown by the installed CAlertRunner.
@@ -27,6 +28,8 @@ public:
 
   // Shows error alert `code`; the answer is dropped.
   void Write(int code) override;
+  // The same with the detail below the alert's text.
+  void WriteError(int code, const std::string& detail) override;
   // Asks `question` (kind note).
   int Dialog(EDialogType type, const std::string& question) override;
   // Asks question `code`, as Alert(type, code).
@@ -41,6 +44,12 @@ public:
   static int Alert(EDialogType type, int code);
   // Question `code`; true when the answer is OK or Yes.
   static bool NoteAlert(EDialogType type, int code);
+  // A Yes/No question `code` whose Yes destroys data: kind caution, No the default button; true
+  // only for Yes.
+  static bool ConfirmDestructive(int code);
+  // The save-changes question: Save, Don't Save and Cancel. Answers kAnswerYes (save), kAnswerNo
+  // (discard) or kAnswerCancel.
+  static int SaveChangesAlert(const std::string& question);
   // Error `code`: its entry of the error list, OK button, kind caution.
   static int ErrorAlert(int code);
   // The same with detail (which file, and why) in a paragraph of its own after the text.
@@ -60,5 +69,7 @@ public:
   static CAlertRunner* GetAlertRunner();
 
 private:
+  static int Run(const SAlertRequest& request);
+
   static inline CAlertRunner* sAlertRunner = nullptr;
 };

@@ -29,6 +29,12 @@ public:
   virtual void Write(const std::string& text);
   virtual void Indent(int n);
   virtual void Write(int code);
+  // Error `code` with a paragraph saying what it is about (figures, names); a channel that shows
+  // no detail reports the code alone.
+  virtual void WriteError(int code, const std::string& detail) {
+    (void)detail;
+    Write(code);
+  }
   virtual int Dialog(EDialogType type, const std::string& question);
   virtual int Dialog(EDialogType type, int code);
 

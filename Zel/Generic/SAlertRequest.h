@@ -13,7 +13,15 @@ struct SAlertRequest {
   static constexpr int kItemCancel = 2;
   static constexpr int kItemOther = 3;
 
+  // kTitled shows the titles below; kSaveChanges shows the platform's Save (item 1), Cancel
+  // (item 2) and Don't Save (item 3) buttons in their standard roles, with mnemonics.
+  enum EButtons { kTitled = 0, kSaveChanges = 1 };
+
   CZelTextOut::EDialogType type = CZelTextOut::kOk;
+  EButtons buttons = kTitled;
+  // The button Return presses. A question that destroys data makes its harmless answer the
+  // default.
+  int defaultItem = kItemDefault;
   EKind kind = kNote;
   std::string message; // UTF-8
   int buttonCount = 1; // 1..3: items 1..buttonCount are shown

@@ -4,7 +4,7 @@ set -euo pipefail
 BRISEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 BRISEL_PACKAGES=(qt6-base-dev cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick alsa-utils clang-format libsqlite3-dev libcli11-dev
-  nlohmann-json3-dev)
+  nlohmann-json3-dev desktop-file-utils appstream dpkg-dev)
 
 brisel_install_packages() {
   local missing=()

@@ -4,6 +4,7 @@
 #include "app/CAboutBox.h"
 #include "app/CSelectFontDialog.h"
 #include "app/CSetGridDialog.h"
+#include "app/CStartWindow.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "framework/CWindowMenu.h"
@@ -16,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -80,7 +82,12 @@ TEST_F(CLibrarianAppTest, StartWindow_CarriesEveryMenuWithItsCommandStates) {
                    {"Save As...", false},
                    {"Quit", true}}),
             menus["File"]);
-  EXPECT_EQ((Items{{"Undo", false}, {"Delete", false}, {"Select All", false}}), menus["Edit"]);
+  EXPECT_EQ((Items{{"Undo", false},
+                   {"Delete", false},
+                   {"Select All", false},
+                   {"Find...", true},
+                   {"Library Folders...", true}}),
+            menus["Edit"]);
   EXPECT_EQ((Items{{"Import Waves...", false}, {"Clean Project...", false}}), menus["Project"]);
   EXPECT_EQ((Items{{"List Font...", true}, {"Grid...", true}}), menus["View"]);
   EXPECT_EQ((Items{{"Cascade", true}, {"Tile Horizontally", true}, {"Tile Vertically", true}}),
@@ -139,17 +146,108 @@ TEST_F(CLibrarianAppTest, Quit_AsksModifiedDocumentsAndStopsWhenOneIsKeptOpen) {
   EXPECT_EQ(1u, mApp.GetDocuments().size());
 
   document->mSaveSucceeds = false;
-  mAlerts.mAnswers = {"Yes"};
+  mAlerts.mAnswers = {"Save"};
   mApp.DoQuit();
   EXPECT_EQ(1, document->mSaveCount);
   EXPECT_EQ(1u, mApp.GetDocuments().size()) << "a failed save keeps the document";
 
-  mAlerts.mAnswers = {"No"};
+  mAlerts.mAnswers = {"Don't Save"};
   mApp.DoQuit();
   EXPECT_TRUE(mApp.GetDocuments().empty());
   EXPECT_EQ(3u, mAlerts.mShown.size());
-  EXPECT_EQ((QStringList{"Yes", "Cancel", "No"}), mAlerts.mShown[0].buttons);
+  // The save-changes question answers from the keyboard: mnemonics, Return saves, Escape
+  // cancels, and the platform orders the buttons by their standard roles.
+  const SShownAlert& question = mAlerts.mShown[0];
+  EXPECT_EQ((QStringList{"&Save", "&Cancel", "&Don't Save"}), question.buttonTexts);
+  EXPECT_EQ((std::vector<QMessageBox::ButtonRole>{QMessageBox::AcceptRole, QMessageBox::RejectRole,
+                                                  QMessageBox::DestructiveRole}),
+            question.buttonRoles);
+  EXPECT_EQ(QStringLiteral("Save"), question.defaultButton);
+  EXPECT_EQ(QStringLiteral("Cancel"), question.escapeButton);
+  EXPECT_EQ(QStringLiteral("Do you want to save the changes you made to \"A.prj\"?"),
+            question.text);
   EXPECT_FALSE(mApp.GetStartWindow()->isVisible());
+}
+
+TEST_F(CLibrarianAppTest, Quit_CancelledAtAnyProject_ClosesNoneAndAsksAllBeforeClosingAny) {
+  // GIVEN three projects, the middle one modified and the last one modified too
+  CFakeDocument* first = AddDocument("/p/A.prj", QStringLiteral("A.prj"));
+  CFakeDocument* second = AddDocument("/p/B.prj", QStringLiteral("B.prj"));
+  CFakeDocument* third = AddDocument("/p/C.prj", QStringLiteral("C.prj"));
+  second->mModified = true;
+  third->mModified = true;
+
+  // WHEN the quit is cancelled at the second question
+  mAlerts.mAnswers = {"Don't Save", "Cancel"};
+  mApp.DoQuit();
+
+  // THEN every window is still open, the unmodified one included
+  EXPECT_EQ(2u, mAlerts.mShown.size());
+  EXPECT_EQ(3u, mApp.GetDocuments().size());
+  for (CFakeDocument* document : {first, second, third}) {
+    EXPECT_TRUE(document->GetWindow()->isVisible()) << document->GetDescriptor().toStdString();
+  }
+  EXPECT_EQ(3, mApp.GetWindowMenu().GetWindowCount());
+
+  // WHEN every question is answered: all close at once
+  mAlerts.mShown.clear();
+  mAlerts.mAnswers = {"Save", "Don't Save"};
+  mApp.DoQuit();
+  EXPECT_EQ(2u, mAlerts.mShown.size());
+  EXPECT_EQ(1, third->mSaveCount) << "the front window is asked first";
+  EXPECT_EQ(0, second->mSaveCount);
+  EXPECT_TRUE(mApp.GetDocuments().empty());
+}
+
+TEST_F(CLibrarianAppTest, Undo_ReadsRedoWhileTheNextUndoRedoesAndTakesTheRedoKeys) {
+  Bris::CZelData data;
+  CFakeDocument* document = AddDocument("/p/A.prj", QStringLiteral("A.prj"));
+  document->mData = &data;
+  QAction* undo = mApp.GetCommandAction(kCmdUndo);
+  const QKeySequence redoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                   QKeySequence(Qt::CTRL | Qt::Key_Y)};
+
+  Bris::Domain().CopyToUndoBuffer(Bris::CDomain::kUndoAll, &data);
+  mApp.UpdateCommandStatus();
+  EXPECT_EQ(QStringLiteral("&Undo"), undo->text());
+  for (const QKeySequence& keys : redoKeys) {
+    EXPECT_FALSE(undo->shortcuts().contains(keys)) << "no Redo keys while Undo undoes";
+  }
+
+  ASSERT_TRUE(CCommander::ProcessCommand(kCmdUndo));
+  mApp.UpdateCommandStatus();
+  EXPECT_EQ(QStringLiteral("&Redo"), undo->text());
+  for (const QKeySequence& keys : redoKeys) {
+    EXPECT_TRUE(undo->shortcuts().contains(keys)) << keys.toString().toStdString();
+  }
+  EXPECT_TRUE(undo->shortcuts().contains(QKeySequence(QKeySequence::Undo)));
+
+  ASSERT_TRUE(CCommander::ProcessCommand(kCmdUndo));
+  mApp.UpdateCommandStatus();
+  EXPECT_EQ(QStringLiteral("&Undo"), undo->text()) << "redone: the next one undoes again";
+
+  ASSERT_TRUE(CCommander::ProcessCommand(kCmdUndo));
+  Bris::Domain().ClearUndoDoc();
+  Bris::Domain().CopyToUndoBuffer(Bris::CDomain::kUndoAll, &data); // a new edit after an undo
+  mApp.UpdateCommandStatus();
+  EXPECT_EQ(QStringLiteral("&Undo"), undo->text());
+  EXPECT_EQ(3, document->mUndoCount);
+}
+
+TEST_F(CLibrarianAppTest, StartWindow_OffersTheDemoProjectOnlyWhileItExists) {
+  StEnvironment home("HOME", mHome.Path());
+  auto* demoButton = mApp.GetStartWindow()->findChild<QPushButton*>(QStringLiteral("Demo"));
+  ASSERT_NE(nullptr, demoButton);
+  auto* start = static_cast<CStartWindow*>(mApp.GetStartWindow());
+  start->UpdateDemoButton();
+  EXPECT_FALSE(demoButton->isVisibleTo(start));
+
+  mHome.MakeFolder("Documents/Brisel Demo.prj");
+  start->UpdateDemoButton();
+  EXPECT_TRUE(demoButton->isVisibleTo(start));
+  demoButton->click();
+  EXPECT_EQ(std::vector<std::string>{mHome.Path() + "/Documents/Brisel Demo.prj"},
+            mApp.mCreateRequests);
 }
 
 TEST_F(CLibrarianAppTest, Undo_RefreshesExactlyTheDocumentsWhoseDataItExchanged) {

@@ -3,7 +3,10 @@
 #include "domain/CZelData.h"
 #include "store/CBriselDocument.h"
 
+#include <QMessageBox>
+
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -63,14 +66,27 @@ TEST_F(CLibrarianDocTest, FoldersThatCannotBeRead_ShowAlert1AndOpenNoWindow) {
       ProjectBuilder(mProjects.Path(), "NoTone").Patch(1, PatchFile("A")).Write();
   fs::remove_all(noTone + "Tone");
   const std::string brokenPatch = ProjectBuilder(mProjects.Path(), "Broken")
-                                      .RawFile("Patch/001 Bad.d00", "not a patch file at all")
+                                      .RawFile("Patch/001 Bad.d00", std::string(256, 'x'))
                                       .Write();
   const std::string missing = mProjects.Path() + "/Missing.prj";
 
-  for (const std::string& folder : {noTone, brokenPatch, missing}) {
+  const std::string shortPatch =
+      ProjectBuilder(mProjects.Path(), "Short").RawFile("Patch/002 Tiny.d00", "SVD0").Write();
+  // Alert 1's sentence first, then which project and which file failed, and why.
+  const std::pair<std::string, std::string> expected[] = {
+      {noTone, "\u201CNoTone.prj\u201D has no \u201CTone\u201D folder."},
+      {brokenPatch, "The file \u201CPatch/001 Bad.d00\u201D of \u201CBroken.prj\u201D has a wrong "
+                    "signature: it is not a file of its kind."},
+      {shortPatch, "The file \u201CPatch/002 Tiny.d00\u201D of \u201CShort.prj\u201D is too short "
+                   "to be a file of its kind."},
+      {missing, "\u201CMissing.prj\u201D does not exist or is not a folder."}};
+  for (const auto& [folder, reason] : expected) {
     mAlerts.mShown.clear();
     EXPECT_FALSE(mApp.OpenDocument(folder)) << folder;
-    EXPECT_EQ(std::vector<QString>{ErrorText(1)}, ShownAlerts()) << folder;
+    EXPECT_EQ(std::vector<QString>{ErrorText(1) + QStringLiteral("\n\n") +
+                                   QString::fromStdString(reason)},
+              ShownAlerts())
+        << folder;
   }
   EXPECT_TRUE(mApp.GetDocuments().empty());
   EXPECT_TRUE(CProjectWindow::sLibWindows.empty());
@@ -250,6 +266,10 @@ TEST_F(CLibrarianDocTest, SaveAs_OverAProjectWithFiles_AsksQuestion7AndNoLeavesI
   mAlerts.mAnswers = {"No"};
   EXPECT_FALSE(document->AskSaveAs());
   EXPECT_EQ(std::vector<QString>{QuestionText(7)}, ShownAlerts());
+  // Yes empties the chosen project: a warning, and Return answers No.
+  EXPECT_EQ(QMessageBox::Warning, mAlerts.mShown[0].icon);
+  EXPECT_EQ(QStringLiteral("No"), mAlerts.mShown[0].defaultButton);
+  EXPECT_EQ(QStringLiteral("No"), mAlerts.mShown[0].escapeButton);
   EXPECT_EQ("their system", ReadFileText(other + "Brisel System.s00"));
   EXPECT_EQ("Theirs", PatchName(other, 4));
   EXPECT_EQ(QStringLiteral("Song.prj"), document->GetWindow()->windowTitle());
@@ -307,7 +327,7 @@ TEST_F(CLibrarianDocTest, ClosingAModifiedProject_AsksAndCancelKeepsItOpen) {
   EXPECT_FALSE(mApp.CloseDocument(document));
   EXPECT_EQ(1u, mApp.GetDocuments().size());
 
-  mAlerts.mAnswers = {"No"};
+  mAlerts.mAnswers = {"Don't Save"};
   EXPECT_TRUE(mApp.CloseDocument(document));
   QApplication::processEvents();
   EXPECT_TRUE(mApp.GetDocuments().empty());

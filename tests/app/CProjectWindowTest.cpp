@@ -16,6 +16,7 @@
 #include <QLineEdit>
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -133,6 +134,80 @@ TEST_F(CProjectWindowTest, ColumnWidthsAndWindowSize_ComeFromThePreferencesElseT
   UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
   EXPECT_EQ(600, size.v);
   EXPECT_EQ(1000, size.h);
+}
+
+TEST_F(CProjectWindowTest, MemoColumns_ShareTheSpareWidthUnlessTheirWidthIsStored) {
+  // GIVEN a wide window size but no column widths, except patch memo line 4
+  UPreference::SeekTag(kPrefGeneralSettings, true);
+  UPreference::SetParamPoint(kPrefWindowSize, UPreference::Point{600, 2400});
+  UPreference::SetParamValue(kPrefPatchColumnWidth, 50, 6);
+  CLibrarianDoc* document = Open(BuildProject());
+  ASSERT_NE(nullptr, document);
+  CProjectWindow* window = document->GetProjectWindow();
+
+  // THEN the memo columns are readable, the other columns keep their defaults and the stored
+  // width wins
+  const std::pair<CBaseTableView*, int> memoColumns[] = {
+      {window->GetPatchTable(), 4}, {window->GetPatchTable(), 6}, {window->GetToneTable(), 3},
+      {window->GetToneTable(), 6},  {window->GetWaveTable(), 3},  {window->GetWaveTable(), 6}};
+  const int shared = window->GetPatchTable()->GetColWidth(4);
+  EXPECT_GT(shared, 100);
+  for (const auto& [table, column] : memoColumns) {
+    EXPECT_NEAR(shared, table->GetColWidth(column), 1) << column;
+  }
+  EXPECT_EQ(50, window->GetPatchTable()->GetColWidth(7)) << "stored";
+  EXPECT_EQ(150, window->GetToneTable()->GetColWidth(2));
+  EXPECT_EQ(70, window->GetPatchTable()->GetColWidth(3));
+  EXPECT_EQ(50, window->GetWaveTable()->GetColWidth(1));
+  EXPECT_EQ(2400, window->width());
+  int used = 0;
+  for (CBaseTableView* table : {static_cast<CBaseTableView*>(window->GetPatchTable()),
+                                static_cast<CBaseTableView*>(window->GetToneTable()),
+                                static_cast<CBaseTableView*>(window->GetWaveTable())}) {
+    used += table->GetColLeft(table->GetColCount() + 1);
+  }
+  EXPECT_LE(used, 2400) << "the lists still fit the window";
+}
+
+TEST_F(CProjectWindowTest, SelectingAPatch_ScrollsTheOtherListsToItsFirstReferredRow) {
+  const std::string project = ProjectBuilder(mProjects.Path(), "Far")
+                                  .Patch(1, PatchFile("Lead").Part(0, 800))
+                                  .Patch(2, PatchFile("Near").Part(0, 1))
+                                  .Tone(1, ToneFile("Top").Wave(0, 1))
+                                  .Tone(800, ToneFile("Deep").Wave(0, 990))
+                                  .Wave(1, "First", 100)
+                                  .Wave(990, "Last", 100)
+                                  .Write();
+  CLibrarianDoc* document = Open(project);
+  ASSERT_NE(nullptr, document);
+  CProjectWindow* window = document->GetProjectWindow();
+  window->resize(1200, 500);
+  QApplication::processEvents();
+  auto isVisible = [](CBaseTableView* table, int row) {
+    int first = 0;
+    int last = 0;
+    table->GetVisibleRows(first, last);
+    return row >= first && row <= last;
+  };
+
+  window->GetPatchTable()->SelectRow(1, false);
+  window->GetPatchTable()->SelectReferredItems();
+  EXPECT_TRUE(isVisible(window->GetToneTable(), 800));
+  EXPECT_TRUE(isVisible(window->GetWaveTable(), 990));
+
+  // A referred row already in sight keeps the list where the user left it.
+  window->GetToneTable()->ScrollRowIntoView(1);
+  ASSERT_TRUE(isVisible(window->GetToneTable(), 1));
+  int firstBefore = 0;
+  int lastBefore = 0;
+  window->GetToneTable()->GetVisibleRows(firstBefore, lastBefore);
+  window->GetPatchTable()->SelectRow(2, false);
+  window->GetPatchTable()->SelectReferredItems();
+  int firstAfter = 0;
+  int lastAfter = 0;
+  window->GetToneTable()->GetVisibleRows(firstAfter, lastAfter);
+  EXPECT_EQ(firstBefore, firstAfter);
+  EXPECT_TRUE(isVisible(window->GetWaveTable(), 1)) << "wave 1 was out of sight";
 }
 
 TEST_F(CProjectWindowTest, CleanProject_RemovesUnusedEntriesStoresTheOptionsAndCanBeUndone) {

@@ -38,6 +38,8 @@ void CScriptedAlertRunner::ExecMessageBox(QMessageBox& box) {
   shown.icon = box.icon();
   for (const QAbstractButton* button : box.buttons()) {
     shown.buttons.append(Title(button));
+    shown.buttonTexts.append(button->text());
+    shown.buttonRoles.push_back(box.buttonRole(const_cast<QAbstractButton*>(button)));
   }
   shown.defaultButton = Title(box.defaultButton());
   shown.escapeButton = Title(box.escapeButton());

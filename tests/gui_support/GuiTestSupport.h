@@ -21,7 +21,9 @@ struct SShownAlert {
   QString text;
   Qt::TextFormat textFormat = Qt::AutoText;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QStringList buttons; // titles without "&", in the order they were added
+  QStringList buttons;     // titles without "&", in the order they were added
+  QStringList buttonTexts; // the same with their mnemonics
+  std::vector<QMessageBox::ButtonRole> buttonRoles;
   QString defaultButton;
   QString escapeButton;
 };

@@ -7,6 +7,7 @@
 #include "store/CWorkFolderLock.h"
 #include "store/WriteFixture.h"
 #include "support/DataSetBuilder.h"
+#include "support/ObservedFileOperations.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -29,47 +30,17 @@ using BrisTest::ReadFolder;
 constexpr int kExitSaved = 3;
 constexpr int kExitFailed = 4;
 
-// File operations that end the process, as a crash or a power cut would, at their n-th step.
-class CStoppingOperations : public Bris::CFileOperations {
-public:
-  explicit CStoppingOperations(int stopAt) : mStopAt(stopAt) {}
-
-  bool CopyFile(const std::string& source, const std::string& destination) override {
-    return Step() && CFileOperations::CopyFile(source, destination);
-  }
-  bool WriteFile(const std::string& path, const std::string& contents) override {
-    return Step() && CFileOperations::WriteFile(path, contents);
-  }
-  bool CreateNewFile(const std::string& path) override {
-    return Step() && CFileOperations::CreateNewFile(path);
-  }
-  bool Rename(const std::string& from, const std::string& to, bool replace) override {
-    return Step() && CFileOperations::Rename(from, to, replace);
-  }
-  bool RemoveOwnFile(const std::string& path) override {
-    return Step() && CFileOperations::RemoveOwnFile(path);
-  }
-  bool MoveToTrash(const std::string& path, const std::string& fallbackFolder) override {
-    return Step() && CFileOperations::MoveToTrash(path, fallbackFolder);
-  }
-  bool CreateFolder(const std::string& path) override {
-    return Step() && CFileOperations::CreateFolder(path);
-  }
-  bool Flush(const std::vector<std::string>& paths) override {
-    return Step() && CFileOperations::Flush(paths);
-  }
-
-private:
-  bool Step() {
-    if (++mSteps == mStopAt) {
-      ::_exit(0); // no destructor, no flush of anything the process still holds
-    }
-    return true;
-  }
-
-  int mStopAt;
-  int mSteps = 0;
-};
+// File operations that end the process, as a crash or a power cut would, at their n-th step:
+// no destructor runs and nothing the process still holds is flushed.
+std::unique_ptr<Bris::CFileOperations> StoppingOperations(int stopAt) {
+  return std::make_unique<BrisTest::ObservedFileOperations>(
+      [stopAt, steps = 0](const std::string&, const std::string&) mutable {
+        if (++steps == stopAt) {
+          ::_exit(0);
+        }
+        return true;
+      });
+}
 
 // A project A whose save moves, renames, removes, imports and rewrites memo files, and a project
 // B, modified, holding a paste of one of A's patches, so that the save shelters too.
@@ -133,7 +104,7 @@ public:
       BrisTest::RegisteredDocument registeredA(a);
       BrisTest::RegisteredDocument registeredB(b);
       OpenAndEdit(a, b);
-      a.SetFileOperations(std::make_unique<CStoppingOperations>(stopAt));
+      a.SetFileOperations(StoppingOperations(stopAt));
       ::_exit(a.WriteDocument(false) ? kExitSaved : kExitFailed);
     }
     int status = 0;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -27,6 +28,27 @@ TEST(UxTest, SpecialFolders_FallBackToHomeForARelativeXdgValue) {
   EXPECT_EQ(Ux::GetSpecialFolderName(Ux::kPreferencesFolder),
             std::string(std::getenv("HOME")) + "/.config");
   ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+TEST(UxTest, DocumentsFolder_IsTheDesktopsOneElseDocumentsBesideHome) {
+  const std::string home = std::getenv("HOME");
+  const std::string config = std::getenv("XDG_CONFIG_HOME");
+  fs::create_directories(config);
+  const std::string userDirs = config + "/user-dirs.dirs";
+  EXPECT_EQ(home + "/Documents", Ux::GetDocumentsFolderPath()) << "no user-dirs.dirs";
+  {
+    std::ofstream file(userDirs);
+    file << "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+         << "XDG_DOCUMENTS_DIR=\"$HOME/Papers/\"\n";
+  }
+  EXPECT_EQ(home + "/Papers", Ux::GetDocumentsFolderPath());
+  EXPECT_EQ(home + "/Papers", Ux::GetSpecialFolderName(Ux::kDocumentsFolder));
+  {
+    std::ofstream file(userDirs);
+    file << "XDG_DOCUMENTS_DIR=\"relative\"\n";
+  }
+  EXPECT_EQ(home + "/Documents", Ux::GetDocumentsFolderPath()) << "a relative entry is ignored";
+  fs::remove(userDirs);
 }
 
 TEST(UxTest, PathConversions_Normalise) {

@@ -1,0 +1,39 @@
+#include "support/ObservedFileOperations.h"
+
+namespace BrisTest {
+
+bool ObservedFileOperations::CopyFile(const std::string& source, const std::string& destination) {
+  return mObserver("copy", destination) && CFileOperations::CopyFile(source, destination);
+}
+
+bool ObservedFileOperations::WriteFile(const std::string& path, const std::string& contents) {
+  return mObserver("write", path) && CFileOperations::WriteFile(path, contents);
+}
+
+bool ObservedFileOperations::CreateNewFile(const std::string& path) {
+  return mObserver("create", path) && CFileOperations::CreateNewFile(path);
+}
+
+bool ObservedFileOperations::Rename(const std::string& from, const std::string& to, bool replace) {
+  return mObserver("rename", from + " -> " + to) && CFileOperations::Rename(from, to, replace);
+}
+
+bool ObservedFileOperations::RemoveOwnFile(const std::string& path) {
+  return mObserver("remove", path) && CFileOperations::RemoveOwnFile(path);
+}
+
+bool ObservedFileOperations::MoveToTrash(const std::string& path,
+                                         const std::string& fallbackFolder) {
+  return mObserver("trash", path) && CFileOperations::MoveToTrash(path, fallbackFolder);
+}
+
+bool ObservedFileOperations::CreateFolder(const std::string& path) {
+  return mObserver("create folder", path) && CFileOperations::CreateFolder(path);
+}
+
+bool ObservedFileOperations::Flush(const std::vector<std::string>& paths) {
+  return mObserver("flush", paths.empty() ? std::string() : paths.front()) &&
+         CFileOperations::Flush(paths);
+}
+
+} // namespace BrisTest
