@@ -27,6 +27,15 @@ bool IsSameFolder(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, error);
 }
 
+bool AreAllBlank(const Bris::CZelData& data, CParameter::EDataType kind,
+                 const std::vector<unsigned>& indexes) {
+  const Bris::CParameterArray* records = data.GetArray(kind);
+  return std::all_of(indexes.begin(), indexes.end(), [records](unsigned index) {
+    const CParameter* record = records == nullptr ? nullptr : (*records)[index];
+    return record == nullptr || record->IsBlank();
+  });
+}
+
 } // namespace
 
 CCopyCommand::CCopyCommand()
@@ -73,6 +82,12 @@ int CCopyCommand::Run(CToolContext& context) {
   std::vector<unsigned> indexes;
   for (unsigned number = first; number <= last; ++number) {
     indexes.push_back(number - 1);
+  }
+  // A row drag of nothing but blank rows carries nothing; saying so beats a save that did nothing.
+  if (AreAllBlank(source->GetZelData(), kind, indexes)) {
+    context.Err() << "brisel: copy: " << mKind << " " << mRange << " of " << source->GetFolderPath()
+                  << " is blank: nothing to copy\n";
+    return kExitFailed;
   }
   // The drag start copies the rows; the drop is the application's own drop edit.
   Bris::CParameterMid().EditCopy(source->GetZelData(), indexes, kind);

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <list>
 #include <system_error>
+#include <vector>
 
 namespace BrisTool {
 
@@ -38,6 +39,36 @@ std::list<std::string> FilesToDelete(const std::string& target) {
   }
   return files;
 }
+
+// The folders a plan checks the target against, made for the plan only: whatever this made is
+// removed again (only while still empty), so a dry run leaves the disk as it found it.
+class CPlanningFolders {
+public:
+  explicit CPlanningFolders(const std::string& target) {
+    Make(target);
+    for (const char* sub : Bris::CZelFileDocument::sFolderName) {
+      Make(target + "/" + sub);
+    }
+  }
+  ~CPlanningFolders() {
+    for (auto made = mMade.rbegin(); made != mMade.rend(); ++made) {
+      std::error_code error;
+      fs::remove(*made, error); // fails, and so keeps it, when anything was put inside
+    }
+  }
+  CPlanningFolders(const CPlanningFolders&) = delete;
+  CPlanningFolders& operator=(const CPlanningFolders&) = delete;
+
+private:
+  void Make(const std::string& folder) {
+    std::error_code error;
+    if (fs::create_directory(folder, error)) {
+      mMade.push_back(folder);
+    }
+  }
+
+  std::vector<std::string> mMade;
+};
 
 } // namespace
 
@@ -104,7 +135,12 @@ int CSaveAsCommand::Run(CToolContext& context) {
 int CSaveAsCommand::Preview(CToolContext& context, Bris::CProjectSession& session,
                             const std::string& target) {
   Bris::CWritePlan plan;
-  if (!session.PlanSaveAs(target, plan)) {
+  bool planned = false;
+  {
+    const CPlanningFolders folders(target);
+    planned = session.PlanSaveAs(target, plan);
+  }
+  if (!planned) {
     context.Err() << "brisel: " << target << ": the save would be refused: a file of the project "
                   << "cannot be read\n";
     return kExitFailed;
