@@ -6,7 +6,7 @@
 
 namespace BrisTool {
 
-// The desktop's Trash as the freedesktop.org Trash specification lays it out, for a program
+// The desktop's Trash in the freedesktop.org layout that file managers read, for a program
 // without a desktop toolkit: the file moves into Trash/files/ under the user's data folder
 // ($XDG_DATA_HOME, else ~/.local/share), and Trash/info/<name>.trashinfo records where it came
 // from and when, so the desktop's file manager can put it back. A file on another file system
