@@ -146,6 +146,7 @@ bool CProjectWriter::MakePlan(bool saveAs, std::initializer_list<EDataType> kind
 
 bool CProjectWriter::Execute(const CWritePlan& plan) {
   CWritePlanExecutor executor(mDocument, DataSetsInPlay());
+  executor.SetStepObserver(mDocument.GetWriteStepObserver());
   const CWritePlanExecutor::EOutcome outcome = executor.Run(plan);
   mChangedFiles = mChangedFiles || executor.HasChangedFiles();
   if (executor.IsMemoWriteFailed()) {

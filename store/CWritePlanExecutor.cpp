@@ -64,6 +64,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
     return EOutcome::kDone;
   }
   CFileOperations& operations = mDocument.GetFileOperations();
+  mStepCount = plan.StepCount();
   std::vector<bool> commitSkipped(plan.mCommit.size(), false);
   std::set<std::string> prepared;
   const std::string workFolder = Domain().GetWorkFolderPath();
@@ -98,9 +99,11 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
   journal.projectPath = mDocument.GetZelData().mProjectPath;
   journal.removedFolder = RemovedFolderFor(journal.projectPath);
   journal.temporaries.assign(prepared.begin(), prepared.end());
+  std::vector<std::size_t> planIndexes; // of each journal step among all the plan's steps
   for (std::size_t i = 0; i < commitCount; ++i) {
     if (!commitSkipped[i]) {
       journal.steps.push_back(plan.mCommit[i]);
+      planIndexes.push_back(plan.mPrepare.size() + i);
     }
   }
   journal.committed = true;
@@ -111,6 +114,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
   }
   std::size_t stepNumber = 0;
   for (const SStep& step : journal.steps) {
+    Notify(planIndexes[stepNumber], step);
     ++stepNumber;
     if (!RunCommitStep(operations, step, journal.removedFolder)) {
       if (step.step != EStep::kPlaceMemo) {
@@ -152,7 +156,9 @@ bool CWritePlanExecutor::Prepare(const CWritePlan& plan, std::vector<bool>& comm
   CFileOperations& operations = mDocument.GetFileOperations();
   std::vector<std::string> written;
   bool preparedAll = true;
+  std::size_t stepIndex = 0;
   for (const SStep& step : plan.mPrepare) {
+    Notify(stepIndex++, step);
     if (PrepareStep(step)) {
       if (step.step != EStep::kRewriteCopy) {
         written.push_back(CZelFileDocument::SystemPath(step.temporary));
@@ -252,6 +258,13 @@ bool CWritePlanExecutor::RunCommitStep(CFileOperations& operations, const SStep&
            operations.MoveToTrash(source, CZelFileDocument::SystemPath(removedFolder));
   default:
     return false;
+  }
+}
+
+void CWritePlanExecutor::Notify(std::size_t stepIndex, const SStep& step) const {
+  if (mObserver) {
+    const bool aboutSource = step.step == EStep::kTrash || step.destination.empty();
+    mObserver(stepIndex, mStepCount, aboutSource ? step.source : step.destination);
   }
 }
 

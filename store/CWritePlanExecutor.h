@@ -2,6 +2,8 @@
 
 #include "store/CWritePlan.h"
 
+#include <cstddef>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,11 +24,16 @@ class CZelFileDocument;
 class CWritePlanExecutor {
 public:
   enum class EOutcome { kDone, kFailedBeforeCommit, kFailedDuringCommit };
+  // Told just before each step runs: its 0-based index among all the plan's steps (the prepare
+  // steps first, then the commit steps), the plan's step count and the file the step is about.
+  using StepObserver =
+      std::function<void(std::size_t stepIndex, std::size_t stepCount, const std::string& path)>;
 
   // dataSets: the data sets whose records the plan's redirects apply to.
   CWritePlanExecutor(CZelFileDocument& document, std::vector<CZelData*> dataSets);
 
   EOutcome Run(const CWritePlan& plan);
+  void SetStepObserver(StepObserver observer) { mObserver = std::move(observer); }
 
   // True when a step removed, renamed or sheltered a file.
   bool HasChangedFiles() const { return mChangedFiles; }
@@ -53,12 +60,15 @@ private:
   void RemoveTemporaries(const CWritePlan& plan);
   void RemoveJournal(const std::string& journalPath);
   std::vector<std::string> FoldersOf(const CWritePlan& plan) const;
+  void Notify(std::size_t stepIndex, const CWritePlan::SStep& step) const;
 
   CZelFileDocument& mDocument;
   std::vector<CZelData*> mDataSets;
   bool mChangedFiles = false;
   bool mMemoWriteFailed = false;
   std::vector<std::string> mPlacedTargets;
+  StepObserver mObserver;
+  std::size_t mStepCount = 0;
 };
 
 } // namespace Bris

@@ -410,7 +410,7 @@ std::string CZelFileDocument::GetTotalWaveSize() const {
   return FormatWaveSize(GetTotalWaveSizeValue());
 }
 
-int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
+int CZelFileDocument::ImportWaves(std::list<std::string> paths, const ImportObserver& observer) {
   if (paths.empty()) {
     ReportError(kErrorNothingImported);
     return 0;
@@ -445,11 +445,17 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
     return 0;
   }
 
-  Domain().ClearUndoDoc();
-  Domain().CopyToUndoBuffer(CDomain::kUndoAll, &mData);
-  const std::vector<unsigned> blankWaveIndexes = mData.GetDeletedIndexes(CParameter::kWave);
-  int imported = 0;
+  // Everything is copied before a slot changes, so that a cancelled import changes nothing.
+  std::vector<std::string> copies;
+  bool failed = false;
+  std::size_t fileIndex = 0;
   for (const auto& path : paths) {
+    if (observer && !observer(fileIndex++, paths.size(), path)) {
+      for (const std::string& copy : copies) {
+        GetFileOperations().RemoveOwnFile(SystemPath(copy));
+      }
+      return 0;
+    }
     // A number whose file is still in the work folder (left by an earlier run) is skipped.
     std::string copyPath;
     do {
@@ -457,13 +463,25 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths) {
                  ShortenImportName(GetImportFileName(path)) + GetExtensionName(path);
     } while (fs::exists(fs::symlink_status(SystemPath(copyPath))));
     if (!CopyFileDurably(path, copyPath, false)) {
-      ReportError(kErrorNothingImported);
-      return 0;
+      failed = true;
+      break;
     }
+    copies.push_back(copyPath);
+  }
+  // A copy that failed keeps the waves copied before it, and reports that nothing was imported.
+  Domain().ClearUndoDoc();
+  Domain().CopyToUndoBuffer(CDomain::kUndoAll, &mData);
+  const std::vector<unsigned> blankWaveIndexes = mData.GetDeletedIndexes(CParameter::kWave);
+  int imported = 0;
+  for (const std::string& copyPath : copies) {
     CParameter* wave = mData.mWaves[blankWaveIndexes[static_cast<std::size_t>(imported)]];
     wave->SetFilePath(copyPath);
     wave->SetFinalName(GetFileName(copyPath), false);
     ++imported;
+  }
+  if (failed) {
+    ReportError(kErrorNothingImported);
+    return 0;
   }
   return imported;
 }

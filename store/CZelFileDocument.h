@@ -3,9 +3,11 @@
 #include "domain/CParameter.h"
 #include "domain/CZelData.h"
 #include "formats/SvdFileLayout.h"
+#include "store/CWritePlanExecutor.h"
 #include "store/SOpenResult.h"
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -146,6 +148,13 @@ public:
   bool WriteDocument(bool saveAs);
   // The plan WriteDocument(saveAs) would run now; changes nothing. False when it would refuse.
   bool PlanWrite(bool saveAs, CWritePlan& plan);
+  // Told of every step of every plan WriteDocument runs (none: nobody is told).
+  void SetWriteStepObserver(CWritePlanExecutor::StepObserver observer) {
+    mWriteStepObserver = std::move(observer);
+  }
+  const CWritePlanExecutor::StepObserver& GetWriteStepObserver() const {
+    return mWriteStepObserver;
+  }
   // True when every record's file can be opened for reading; refuse the save otherwise.
   bool IsWritePossible();
   // The same answer, for a question asked often (each activation of the project's window): the
@@ -190,8 +199,12 @@ public:
   // Copies the accepted audio files of paths into the work folder and puts them into the first
   // blank wave slots, in sorted order. Returns the number imported; 0 on refusal, after writing
   // error 6 (more files than blank slots), 8 (over the total size limit) or 9 (nothing to import,
-  // or a copy failed) to the domain's error output.
-  int ImportWaves(std::list<std::string> paths);
+  // or a copy failed: the waves copied before it are kept) to the domain's error output.
+  // observer is asked before each file is copied; when it says false the import stops, removes
+  // the copies it made, leaves every slot as it was and returns 0 without an error.
+  using ImportObserver =
+      std::function<bool(std::size_t fileIndex, std::size_t fileCount, const std::string& path)>;
+  int ImportWaves(std::list<std::string> paths, const ImportObserver& observer = {});
 
   // path as the file system takes it (the domain's path delimiter applied).
   static std::string SystemPath(const std::string& path);
@@ -206,6 +219,7 @@ private:
   bool mMemoWriteFailed = false;
   SOpenResult mReadResult;
   std::unique_ptr<CReadabilityTracker> mReadability;
+  CWritePlanExecutor::StepObserver mWriteStepObserver;
 };
 
 } // namespace Bris
