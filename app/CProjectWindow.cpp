@@ -5,6 +5,7 @@
 #include "LibMac/Utility/UPreference.h"
 #include "Zel/Generic/CErrorOut.h"
 #include "app/CCleanProjectDialog.h"
+#include "app/CImportProgress.h"
 #include "app/CImportWaveChooser.h"
 #include "app/CLibrarianApp.h"
 #include "app/CLibrarianDoc.h"
@@ -502,8 +503,14 @@ int CProjectWindow::HandleImportWaves(const std::vector<std::string>& files) {
   }
   Bris::CZelData& data = mDocument->GetZelData();
   const std::vector<unsigned int> freeIndexes = data.GetDeletedIndexes(Bris::CParameter::kWave);
-  const int imported = mDocument->GetStore().ImportWaves(paths);
+  CImportProgress progress(this);
+  const int imported = mDocument->GetStore().ImportWaves(paths, progress.Observer());
   if (imported <= 0) {
+    // A copy that failed part-way keeps the waves copied before it: they are unsaved changes.
+    if (data.GetDeletedIndexes(Bris::CParameter::kWave).size() < freeIndexes.size()) {
+      mDocument->SetModified(true);
+      UpdateContents();
+    }
     return 0;
   }
   const std::size_t count = std::min(static_cast<std::size_t>(imported), freeIndexes.size());

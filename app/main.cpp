@@ -2,6 +2,7 @@
 #include "Zel/Generic/CErrorOut.h"
 #include "app/CInstallationCheck.h"
 #include "app/CLibrarianApp.h"
+#include "framework/CProgressWindow.h"
 #include "framework/CSingleInstance.h"
 #include "framework/CStreamAlertRunner.h"
 
@@ -99,6 +100,17 @@ int RunInstallationCheck(const QStringList& folders) {
   return status;
 }
 
+// BRISEL_PROGRESS_STEP_PAUSE_MS=n, for demonstrations and screenshots only: progress windows
+// show at once and wait n ms after each step, so that a short save can be watched.
+void ApplyProgressDemonstration() {
+  bool isNumber = false;
+  const int pause = qEnvironmentVariableIntValue("BRISEL_PROGRESS_STEP_PAUSE_MS", &isNumber);
+  if (isNumber && pause > 0) {
+    CProgressWindow::SetShowDelay(0);
+    CProgressWindow::SetStepPause(pause);
+  }
+}
+
 void SetApplicationNames() {
   QCoreApplication::setApplicationName(QStringLiteral("Brisel Librarian"));
   QCoreApplication::setOrganizationName(QStringLiteral("Taveno"));
@@ -127,6 +139,7 @@ int main(int argc, char* argv[]) {
       QIcon::fromTheme(QStringLiteral("com.taveno.BriselLibrarian"),
                        QIcon(QStringLiteral(":/icons/brisel-librarian.png"))));
 
+  ApplyProgressDemonstration();
   if (line.check) {
     return RunInstallationCheck(line.projectFolders);
   }
