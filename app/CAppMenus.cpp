@@ -28,6 +28,7 @@ void CAppMenus::CreateActions() {
   AddAction(kCmdSave, CLibrarianApp::tr("&Save"), QKeySequence::Save);
   AddAction(kCmdSaveAs, CLibrarianApp::tr("Save &As..."),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  AddAction(kCmdPreviewSave, CLibrarianApp::tr("Pre&view Save..."), QKeySequence());
   AddAction(kCmdQuit, CLibrarianApp::tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q))
       ->setMenuRole(QAction::QuitRole);
   AddAction(kCmdUndo, CLibrarianApp::tr("&Undo"), QKeySequence::Undo);
@@ -63,7 +64,8 @@ void CAppMenus::BuildMenuBar(QMenuBar* bar, CWindowMenu& windowMenuItems, Comman
     return menu;
   };
   addMenu(CLibrarianApp::tr("&File"), "File",
-          {kCmdNew, kCmdOpen, kCmdNothing, kCmdClose, kCmdSave, kCmdSaveAs, kCmdNothing, kCmdQuit});
+          {kCmdNew, kCmdOpen, kCmdNothing, kCmdClose, kCmdSave, kCmdSaveAs, kCmdPreviewSave,
+           kCmdNothing, kCmdQuit});
   addMenu(CLibrarianApp::tr("&Edit"), "Edit", {kCmdUndo, kCmdNothing, kCmdDelete, kCmdSelectAll, kCmdNothing, kCmdFind,
            kCmdLibraryFolders});
   addMenu(CLibrarianApp::tr("&Project"), "Project", {kCmdImportWaves, kCmdCleanProject});

@@ -6,8 +6,10 @@
 #include "app/CLibrarianApp.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
+#include "app/CSavePreview.h"
 #include "app/OpenFailureText.h"
 #include "app/SaveRecoveryAlerts.h"
+#include "app/StSaveProgress.h"
 #include "domain/CZelData.h"
 #include "framework/DialogText.h"
 #include "framework/StWatchCursor.h"
@@ -114,6 +116,9 @@ bool CLibrarianDoc::ObeyCommand(CommandT command, void* param) {
   case kCmdSaveAs:
     AskSaveAs();
     return true;
+  case kCmdPreviewSave:
+    CSavePreview::ShowPreview(*mSession, mWindow.get());
+    return true;
   default:
     return CDocument::ObeyCommand(command, param);
   }
@@ -127,6 +132,9 @@ void CLibrarianDoc::FindCommandStatus(CommandT command, SCommandStatus& status) 
     return;
   case kCmdSave:
     status.enabled = mSession->IsModified() || !mSpecified;
+    return;
+  case kCmdPreviewSave: // a project never saved has no folder whose files a save could change
+    status.enabled = mSpecified;
     return;
   default:
     CDocument::FindCommandStatus(command, status);
@@ -232,9 +240,17 @@ bool CLibrarianDoc::DoSave() {
 }
 
 bool CLibrarianDoc::SaveProject() {
+  if (!CSavePreview::ConfirmSave(*mSession, mWindow.get())) {
+    return false;
+  }
   StWatchCursor watch;
   const bool wasModified = mSession->IsModified();
-  return ShowSaveResult(mSession->Save(), wasModified);
+  ESaveResult result = ESaveResult::kRefused;
+  {
+    StSaveProgress progress(GetStore(), GetDescriptor(), mWindow.get());
+    result = mSession->Save();
+  }
+  return ShowSaveResult(result, wasModified);
 }
 
 bool CLibrarianDoc::ShowSaveResult(ESaveResult result, bool wasModified) {
@@ -297,6 +313,9 @@ bool CLibrarianDoc::AskSaveAs() {
 }
 
 bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
+  if (!CSavePreview::ConfirmSaveAs(*mSession, targetPath, mWindow.get())) {
+    return false;
+  }
   StWatchCursor watch;
   const std::string oldFolder = mSession->GetFolderPath();
   const bool wasModified = mSession->IsModified();
@@ -304,8 +323,14 @@ bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
   const auto confirmDeletingFiles = [] {
     return CErrorOut::ConfirmDestructive(kQuestionDeleteFiles);
   };
-  const bool saved =
-      ShowSaveResult(mSession->SaveAs(targetPath, confirmDeletingFiles), wasModified);
+  ESaveResult result = ESaveResult::kRefused;
+  {
+    StSaveProgress progress(
+        GetStore(), DialogText::FromSystemEncoding(fs::path(targetPath).filename().string()),
+        mWindow.get());
+    result = mSession->SaveAs(targetPath, confirmDeletingFiles);
+  }
+  const bool saved = ShowSaveResult(result, wasModified);
   // A save as that only failed on a memo file has moved the project all the same.
   if (saved || mSession->GetFolderPath() != oldFolder) {
     mSpecified = true;

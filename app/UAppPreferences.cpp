@@ -4,6 +4,7 @@
 #include "LibMac/Utility/UPreference.h"
 #include "LibMac/Utility/UPreferenceLongString.h"
 #include "LibMac/Utility/Ux.h"
+#include "app/CSavePreview.h"
 #include "app/CSelectFontDialog.h"
 #include "domain/CDomain.h"
 #include "framework/UFontNumber.h"
@@ -43,6 +44,11 @@ void UAppPreferences::Load() {
   if (fontSize < CSelectFontDialog::kMinSize || fontSize > 255) {
     fontSize = UFontNumber::DefaultPointSize();
   }
+  long savePreview = 1;
+  if (UPreference::SeekTag(kPrefSavePreview, false)) {
+    savePreview = UPreference::GetParamValue(kPrefSavePreviewState, 1);
+  }
+  CSavePreview::SetShownBeforeSaves(savePreview != 0);
   CTableSettings::SetGridState(gridState == 1 ? 1 : 0);
   CTableSettings::SetFont(static_cast<short>(fontNumber), static_cast<short>(fontSize));
 }
@@ -64,6 +70,8 @@ void UAppPreferences::Save() {
   UPreference::SeekTag(kPrefFontSettings, true);
   UPreference::SetParamValue(kPrefFontNumber, CTableSettings::sFontNum);
   UPreference::SetParamValue(kPrefFontSize, CTableSettings::sFontSize);
+  UPreference::SeekTag(kPrefSavePreview, true);
+  UPreference::SetParamValue(kPrefSavePreviewState, CSavePreview::IsShownBeforeSaves() ? 1 : 0);
 }
 
 void UAppPreferences::SaveLastProject(const std::string& folderPath) {

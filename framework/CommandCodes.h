@@ -50,6 +50,7 @@ inline constexpr CommandT kCmdCleanProject = FourCharCode("Cprj");
 inline constexpr CommandT kCmdImportWaves = FourCharCode("Impw");
 inline constexpr CommandT kCmdFind = FourCharCode("Find");
 inline constexpr CommandT kCmdLibraryFolders = FourCharCode("Libf");
+inline constexpr CommandT kCmdPreviewSave = FourCharCode("Psav");
 
 // Menu numbers that synthetic commands are built from.
 inline constexpr int kWindowMenuId = 134;

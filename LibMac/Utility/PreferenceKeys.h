@@ -35,4 +35,8 @@ inline constexpr const char* kPrefParID = "ParID";
 inline constexpr const char* kPrefName = "Name";
 inline constexpr const char* kPrefParentPath = "Parent Path";
 
+// Whether a save that moves files to the Trash shows its preview first (1, the default) or not.
+inline constexpr const char* kPrefSavePreview = "Save Preview";
+inline constexpr const char* kPrefSavePreviewState = "Preview State";
+
 inline constexpr long kPreferenceVersion = 1;
