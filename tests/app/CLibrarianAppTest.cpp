@@ -80,6 +80,7 @@ TEST_F(CLibrarianAppTest, StartWindow_CarriesEveryMenuWithItsCommandStates) {
                    {"Close", false},
                    {"Save", false},
                    {"Save As...", false},
+                   {"Preview Save...", false},
                    {"Quit", true}}),
             menus["File"]);
   EXPECT_EQ((Items{{"Undo", false},

@@ -116,6 +116,9 @@ TEST_F(CLibrarianDocTest, FolderWithoutWave_OpensWithNoWavesButCannotBeSavedUnti
   EXPECT_FALSE(fs::exists(mProjects.Path() + "/Elsewhere.prj/Patch"));
 
   fs::create_directory(project + "Wave");
+  // The refused Save As left the patch on a work-folder copy: its old file leaves the project,
+  // so the save preview asks first.
+  mDialogs.mSteps.push_back([](QDialog&) { return CModalDialogRunner::kMessageOk; });
   EXPECT_TRUE(document->DoSave());
   EXPECT_FALSE(document->IsModified());
   EXPECT_EQ("Bass", PatchName(project, 0));

@@ -41,7 +41,8 @@ TEST_F(AppPreferencesTest, SavePreferenceIntoAnEmptyBuffer_WritesTheSectionsInTh
             "[Tone Option]\r\nTone State = 0\r\n\r\n"
             "[Tnum Option]\r\nTnum State = 1\r\n\r\n"
             "[Pnum Option]\r\nPnum State = 0\r\n\r\n"
-            "[Font Settings]\r\nFont Size = 14\r\nFont Number = 4242\r\n\r\n",
+            "[Font Settings]\r\nFont Size = 14\r\nFont Number = 4242\r\n\r\n"
+            "[Save Preview]\r\nPreview State = 1\r\n\r\n",
             UPreference::GetData());
 }
 
