@@ -2,6 +2,7 @@
 
 #include "Zel/Generic/CErrorOut.h"
 #include "domain/CDomain.h"
+#include "editing/PasteWaveMemory.h"
 #include "views/CBaseTableView.h"
 #include "views/ITableHost.h"
 #include "views/RowDragPayload.h"
@@ -71,6 +72,7 @@ Qt::DropAction CTableDropTarget::InsideDropArea(SDragData& drag, const QPoint& l
     mDropRow = row;
     DrawDropHilite(mDropRow, mDropCount);
   }
+  UpdateWaveMemoryForecast();
   return CurrentDropAction();
 }
 
@@ -79,6 +81,7 @@ void CTableDropTarget::LeaveDropArea() {
   mDragScroll.Stop();
   mModifierPoll.stop();
   EraseDropHilite();
+  ClearWaveMemoryForecast();
   mDropRow = 0;
   mDropCount = 0;
   mDropDrag = nullptr;
@@ -110,10 +113,11 @@ void CTableDropTarget::HandleDragScroll(bool down, int step) {
   }
   mDropRow = scroll.dropRow;
   DrawDropHilite(mDropRow, mDropCount);
+  UpdateWaveMemoryForecast();
 }
 
 bool CTableDropTarget::ReceiveDragItem(SDragData& drag) {
-  if (CErrorOut::sIsAlertOpened || mDropCount == 0 || mDropRow == 0) {
+  if (CErrorOut::sIsAlertOpened || mDropCount == 0 || mDropRow == 0 || mWaveMemoryRefused) {
     return false;
   }
   drag.accepted = true;
@@ -167,7 +171,49 @@ void CTableDropTarget::PollDropModifiers() {
 }
 
 Qt::DropAction CTableDropTarget::CurrentDropAction() const {
+  if (mWaveMemoryRefused) {
+    return Qt::IgnoreAction;
+  }
   return RowDropRules::DropActionFor(mDropCount, Clipboard().mCopy != 0);
+}
+
+void CTableDropTarget::UpdateWaveMemoryForecast() {
+  ITableHost* host = mView.GetHost();
+  if (host == nullptr || mDropDrag == nullptr || mDropCount == 0 || mDropRow == 0) {
+    ClearWaveMemoryForecast();
+    return;
+  }
+  const Bris::CClipboard& clipboard = Clipboard();
+  const int modes = (clipboard.mInsertMode != 0 ? 1 : 0) | (clipboard.mCopy != 0 ? 2 : 0);
+  // Only a replacement of waves depends on the drop row: it frees the waves it overwrites.
+  const bool rowMatters = mView.GetParamType() == Bris::CParameter::kWave && (modes & 1) == 0;
+  const int forecastRow = rowMatters ? mDropRow : 0;
+  if (forecastRow == mForecastRow && modes == mForecastModes) {
+    return; // the file sizes are asked for once per drop place, not on every mouse move
+  }
+  mForecastRow = forecastRow;
+  mForecastModes = modes;
+  const bool otherProject = mDropDrag->source != nullptr && mDropDrag->source->GetHost() != host;
+  const Bris::SWaveMemoryForecast forecast =
+      Bris::ForecastPasteWaveMemory(host->GetTableData(), static_cast<unsigned int>(mDropRow - 1),
+                                    mView.GetParamType(), otherProject, clipboard.mInsertMode != 0);
+  mWaveMemoryRefused = forecast.IsRefused();
+  // Only a drop that brings wave data along has something to show.
+  if (forecast.addedBytes == 0 && !mWaveMemoryRefused) {
+    host->ShowWaveMemoryForecast(std::nullopt);
+  } else {
+    host->ShowWaveMemoryForecast(forecast);
+  }
+}
+
+void CTableDropTarget::ClearWaveMemoryForecast() {
+  const bool shown = mForecastRow != -1;
+  mWaveMemoryRefused = false;
+  mForecastRow = -1;
+  mForecastModes = -1;
+  if (ITableHost* host = mView.GetHost(); shown && host != nullptr) {
+    host->ShowWaveMemoryForecast(std::nullopt);
+  }
 }
 
 void CTableDropTarget::DrawDropHilite(int row, std::uint32_t count) {
