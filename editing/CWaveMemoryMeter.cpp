@@ -42,8 +42,7 @@ std::string CWaveMemoryMeter::DescribeForecast() const {
   const std::string total =
       std::string(mOperation == EOperation::kImport ? "After the import: " : "After the drop: ") +
       Shown(mForecast->Total());
-  return mForecast->IsRefused() ? total + " - more than the wave memory holds; it would be refused."
-                                : total + ".";
+  return mForecast->IsRefused() ? total + " (over the limit: refused)" : total;
 }
 
 } // namespace Bris

@@ -47,8 +47,7 @@ public:
 
   // "12.3 MB of 64.0 MB used", and with a forecast what it would come to.
   std::string Describe() const;
-  // Empty without a forecast: "After the drop: 70.1 MB - more than the wave memory holds;
-  // it would be refused."
+  // Empty without a forecast: "After the drop: 70.1 MB (over the limit: refused)".
   std::string DescribeForecast() const;
 
 private:

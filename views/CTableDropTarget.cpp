@@ -67,12 +67,16 @@ Qt::DropAction CTableDropTarget::InsideDropArea(SDragData& drag, const QPoint& l
   }
   mDragScroll.Stop();
   const int row = GetDropRowByPoint(local, drag.rowsBefore, mDropCount);
-  if (row != mDropRow || !mHiliteShown) {
+  const bool moved = row != mDropRow;
+  mDropRow = row;
+  UpdateWaveMemoryForecast();
+  // A drop that would be refused shows no place to land.
+  if (mWaveMemoryRefused) {
     EraseDropHilite();
-    mDropRow = row;
+  } else if (moved || !mHiliteShown) {
+    EraseDropHilite();
     DrawDropHilite(mDropRow, mDropCount);
   }
-  UpdateWaveMemoryForecast();
   return CurrentDropAction();
 }
 
@@ -112,8 +116,10 @@ void CTableDropTarget::HandleDragScroll(bool down, int step) {
     mView.ScrollRowIntoView(scroll.rowToShow);
   }
   mDropRow = scroll.dropRow;
-  DrawDropHilite(mDropRow, mDropCount);
   UpdateWaveMemoryForecast();
+  if (!mWaveMemoryRefused) {
+    DrawDropHilite(mDropRow, mDropCount);
+  }
 }
 
 bool CTableDropTarget::ReceiveDragItem(SDragData& drag) {
@@ -134,7 +140,7 @@ void CTableDropTarget::HandleDragActivate() {
   EraseDropHilite();
   host->BringHostToFront();
   mDragActivate.RemoveDragActivateTask();
-  if (mDropRow != 0) {
+  if (mDropRow != 0 && !mWaveMemoryRefused) {
     DrawDropHilite(mDropRow, mDropCount);
   }
 }

@@ -107,6 +107,7 @@ TEST_F(WaveMemoryBarTest, DropsThatWouldPassTheLimitAreRefusedBeforeReleaseAndSa
                     }
                   });
   EXPECT_EQ(Qt::IgnoreAction, drag.action);
+  EXPECT_TRUE(drag.hilite.isNull()) << "no place to land is shown";
   EXPECT_FALSE(drag.received);
   EXPECT_NE(noteWhileOver.indexOf(QStringLiteral("refused")), -1) << noteWhileOver.toStdString();
   EXPECT_TRUE(before.Matches(target->GetZelData()));

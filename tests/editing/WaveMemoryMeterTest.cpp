@@ -35,13 +35,13 @@ TEST_F(WaveMemoryMeterTest, StatesAndForecastFollowTheLimitToTheByte) {
   EXPECT_EQ(meter.GetShownBytes(), kLimit);
   EXPECT_EQ(meter.GetState(), EState::kRed);
   EXPECT_FALSE(meter.IsForecastRefused());
-  EXPECT_EQ(meter.DescribeForecast(), "After the drop: 64.0 MB.");
+  EXPECT_EQ(meter.DescribeForecast(), "After the drop: 64.0 MB");
 
   // One byte more is refused, and the text says so.
   meter.SetForecast({kLimit / 2, kLimit - kLimit / 2 + 1}, CWaveMemoryMeter::EOperation::kImport);
   EXPECT_TRUE(meter.IsForecastRefused());
   EXPECT_NE(meter.DescribeForecast().find("After the import"), std::string::npos);
-  EXPECT_NE(meter.Describe().find("would be refused"), std::string::npos);
+  EXPECT_NE(meter.Describe().find("(over the limit: refused)"), std::string::npos);
 
   // Sizes whose sum wraps round 64 bits are still refused.
   EXPECT_FALSE(Bris::FitsWaveMemory(1, ~std::uint64_t{0}));
