@@ -16,6 +16,7 @@
 #include "app/CLibrarySearch.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
+#include "app/CRecentProjectsMenu.h"
 #include "app/CSelectFontDialog.h"
 #include "app/CSetGridDialog.h"
 #include "app/CStartWindow.h"
@@ -77,6 +78,8 @@ CLibrarianApp::CLibrarianApp() : mWindowMenu(new CWindowMenu(kFixedWindowMenuIte
   }
   connect(mWindowMenu, &CWindowMenu::CommandChosen, this,
           [](CommandT command) { ProcessCommand(command); });
+  mRecentMenu = new CRecentProjectsMenu(
+      [this](const std::string& folderPath) { return OpenDocument(folderPath); }, this);
   connect(this, &CLibrarianApp::FontChanged, this, &CProjectWindow::UpdateFont);
   connect(this, &CLibrarianApp::GridChanged, this, &CProjectWindow::UpdateGrid);
   mMenus.CreateActions();
@@ -179,6 +182,7 @@ void CLibrarianApp::SetUpHelpMenu() {
 
 void CLibrarianApp::BuildMenuBar(QMenuBar* bar) {
   mMenus.BuildMenuBar(bar, *mWindowMenu, mHelpCommand);
+  mRecentMenu->AttachToFileMenu(bar, GetCommandAction(kCmdOpen));
 }
 
 QAction* CLibrarianApp::GetCommandAction(CommandT command) const {
@@ -264,7 +268,7 @@ bool CLibrarianApp::ObeyCommand(CommandT command, void* param) {
     DoHelp();
     return true;
   }
-  if (mWindowMenu->ObeyCommand(command)) {
+  if (mWindowMenu->ObeyCommand(command) || mRecentMenu->ObeyCommand(command)) {
     return true;
   }
   return CCommander::ObeyCommand(command, param);
@@ -295,7 +299,8 @@ void CLibrarianApp::FindCommandStatus(CommandT command, SCommandStatus& status) 
     status.enabled = true;
     return;
   }
-  if (mWindowMenu->FindCommandStatus(command, status, GetSelectedWindow())) {
+  if (mWindowMenu->FindCommandStatus(command, status, GetSelectedWindow()) ||
+      mRecentMenu->FindCommandStatus(command, status)) {
     return;
   }
   CCommander::FindCommandStatus(command, status);
@@ -435,7 +440,9 @@ bool CLibrarianApp::OpenDocument(const std::string& folderPath) {
   if (document == nullptr) {
     return false;
   }
+  const std::string openedFolder = document->GetFolderPath();
   AddDocument(std::move(document));
+  mRecentMenu->NoteProject(openedFolder.empty() ? folderPath : openedFolder);
   return true;
 }
 

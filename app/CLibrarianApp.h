@@ -17,6 +17,7 @@
 class CDocument;
 class CLibrarySearch;
 class CQtAlertRunner;
+class CRecentProjectsMenu;
 class CStartWindow;
 class CUnixSignalNotifier;
 class CWindowMenu;
@@ -112,6 +113,8 @@ public:
   CWindowMenu& GetWindowMenu() const { return *mWindowMenu; }
   CommandT GetHelpCommand() const { return mHelpCommand; }
   QWidget* GetStartWindow() const;
+  // File > Open Recent and the list of recent projects it reads.
+  CRecentProjectsMenu& GetRecentProjectsMenu() const { return *mRecentMenu; }
   // Find and the library folders, made when first asked for.
   CLibrarySearch& GetLibrarySearch();
 
@@ -161,6 +164,7 @@ private:
 
   std::unique_ptr<CQtAlertRunner> mAlertRunner;
   CWindowMenu* mWindowMenu;
+  CRecentProjectsMenu* mRecentMenu = nullptr;
   CAppMenus mMenus{*this};
   CommandT mHelpCommand = 0;
   std::unique_ptr<CStartWindow> mStartWindow;

@@ -6,6 +6,7 @@
 #include "app/CLibrarianApp.h"
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
+#include "app/CRecentProjectsMenu.h"
 #include "app/CSavePreview.h"
 #include "app/OpenFailureText.h"
 #include "app/SaveRecoveryAlerts.h"
@@ -336,6 +337,9 @@ bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
     mSpecified = true;
     UpdateWindowTitle();
     UpdateProjectPath();
+    if (CLibrarianApp* app = CLibrarianApp::GetApp()) {
+      app->GetRecentProjectsMenu().NoteProject(mSession->GetFolderPath());
+    }
   }
   return saved;
 }

@@ -11,17 +11,20 @@
 #include "app/CLibrarianDoc.h"
 #include "app/FileDropRules.h"
 #include "app/UColumnWidths.h"
+#include "app/UImportPaths.h"
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "framework/CPostTaskHandler.h"
 #include "framework/DialogText.h"
 #include "store/FileExt.h"
+#include "store/ImportWaveMemory.h"
 #include "views/CColumnHeader.h"
 #include "views/CMemoDialog.h"
 #include "views/CPatchTableView.h"
 #include "views/CQuickFilter.h"
 #include "views/CRenameDialog.h"
 #include "views/CToneTableView.h"
+#include "views/CWaveMemoryBar.h"
 #include "views/CWaveTableView.h"
 #include "views/RowDragPayload.h"
 #include "views/SDragData.h"
@@ -65,11 +68,6 @@ std::string FileNameOf(const std::string& path) {
   return std::filesystem::path(path).filename().string();
 }
 
-bool HasMultiByteChar(const std::string& text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return UFileUtils::Is2byteChar(static_cast<unsigned char>(c)); });
-}
-
 } // namespace
 
 CProjectWindow::CProjectWindow(CLibrarianDoc* document)
@@ -110,6 +108,10 @@ void CProjectWindow::BuildPanes() {
   infoRow->addSpacing(12);
   infoRow->addWidget(sizeCaption);
   infoRow->addWidget(mWaveSizeText);
+  mWaveMemoryBar = new CWaveMemoryBar(central);
+  mWaveMemoryBar->setObjectName(QStringLiteral("Wmtr"));
+  infoRow->addSpacing(6);
+  infoRow->addWidget(mWaveMemoryBar);
   layout->addLayout(infoRow);
   mQuickFilter = new CQuickFilter(central);
   layout->addWidget(mQuickFilter);
@@ -269,6 +271,21 @@ void CProjectWindow::UpdateContents() {
 void CProjectWindow::UpdateWaveSize() {
   if (mDocument != nullptr) {
     mWaveSizeText->setText(DialogText::FromSystemEncoding(mDocument->GetTotalWaveSize()));
+    mWaveMemoryBar->SetUsedBytes(mDocument->GetStore().GetTotalWaveSizeValue());
+  }
+}
+
+Bris::SWaveMemoryForecast
+CProjectWindow::ForecastImportWaveMemory(const std::vector<std::string>& files) const {
+  return Bris::ForecastImportWaveMemory(mDocument->GetStore(), UImportPaths::ForImport(files));
+}
+
+void CProjectWindow::ShowWaveMemoryForecast(
+    const std::optional<Bris::SWaveMemoryForecast>& forecast) {
+  if (forecast.has_value()) {
+    mWaveMemoryBar->ShowForecast(*forecast, Bris::CWaveMemoryMeter::EOperation::kDrop);
+  } else {
+    mWaveMemoryBar->ClearForecast();
   }
 }
 
@@ -489,22 +506,15 @@ bool CProjectWindow::IsValidFileName(const std::string& name) {
 }
 
 int CProjectWindow::HandleImportWaves(const std::vector<std::string>& files) {
-  std::list<std::string> paths;
-  for (const std::string& file : files) {
-    // Such names cannot become slot names of the instrument.
-    if (HasMultiByteChar(FileNameOf(file))) {
-      continue;
-    }
-    std::string path;
-    UFileUtils::GetFullPathString(file, path, true);
-    if (!path.empty()) {
-      paths.push_back(path);
-    }
-  }
+  const std::list<std::string> paths = UImportPaths::ForImport(files);
   Bris::CZelData& data = mDocument->GetZelData();
   const std::vector<unsigned int> freeIndexes = data.GetDeletedIndexes(Bris::CParameter::kWave);
+  // Shown while the import runs, so that its alert, should it refuse, has the meter beside it.
+  mWaveMemoryBar->ShowForecast(Bris::ForecastImportWaveMemory(mDocument->GetStore(), paths),
+                               Bris::CWaveMemoryMeter::EOperation::kImport);
   CImportProgress progress(this);
   const int imported = mDocument->GetStore().ImportWaves(paths, progress.Observer());
+  mWaveMemoryBar->ClearForecast();
   if (imported <= 0) {
     // A copy that failed part-way keeps the waves copied before it: they are unsaved changes.
     if (data.GetDeletedIndexes(Bris::CParameter::kWave).size() < freeIndexes.size()) {

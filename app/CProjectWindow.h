@@ -24,6 +24,7 @@ class CPatchTableView;
 class CPostTaskHandler;
 class CQuickFilter;
 class CToneTableView;
+class CWaveMemoryBar;
 class CWaveTableView;
 class QLabel;
 class QMimeData;
@@ -54,6 +55,7 @@ public:
   CBaseTableView* GetTable(Bris::CParameter::EDataType kind) const;
   CColumnHeader* GetHeader(Bris::CParameter::EDataType kind) const;
   CQuickFilter* GetQuickFilter() const { return mQuickFilter; }
+  CWaveMemoryBar* GetWaveMemoryBar() const { return mWaveMemoryBar; }
 
   void UpdateContents();
   void UpdateWaveSize();
@@ -84,6 +86,8 @@ public:
   static bool IsValidFileName(const std::string& name);
   // Imports the files into the first free wave slots and selects their rows; the count imported.
   int HandleImportWaves(const std::vector<std::string>& files);
+  // What importing files (chosen or dropped) would do to the project's wave memory.
+  Bris::SWaveMemoryForecast ForecastImportWaveMemory(const std::vector<std::string>& files) const;
 
   // --- Files dropped from the desktop, handled once the drop has finished
   void HandleOpenProject(const std::string& folderPath);
@@ -131,6 +135,7 @@ public:
   void BringHostToFront() override { BringToFront(); }
   bool AskTableName(CCommander* asker, std::string& name) override;
   bool AskTableMemo(CCommander* asker, std::string& memo) override;
+  void ShowWaveMemoryForecast(const std::optional<Bris::SWaveMemoryForecast>& forecast) override;
 
 protected:
   bool event(QEvent* event) override;
@@ -163,6 +168,7 @@ private:
   CColumnHeader* mToneHeader = nullptr;
   CColumnHeader* mWaveHeader = nullptr;
   QLabel* mWaveSizeText = nullptr;
+  CWaveMemoryBar* mWaveMemoryBar = nullptr;
   QLabel* mPathText = nullptr;
   QSplitter* mLists = nullptr;
   CQuickFilter* mQuickFilter = nullptr;

@@ -4,6 +4,7 @@
 #include "app/CProjectWindow.h"
 #include "app/FileDropRules.h"
 #include "views/CBaseTableView.h"
+#include "views/CWaveMemoryBar.h"
 #include "views/RowDragPayload.h"
 #include "views/SDragData.h"
 
@@ -30,13 +31,28 @@ Qt::DropAction CProjectWindowDropTarget::EnterDropArea(const QMimeData* mime, co
   if (RowDragPayload::IsBriselData(mime)) {
     return InsideDropArea(mime, point, modifiers);
   }
-  return Qt::CopyAction;
+  ForecastFileDrop(mime);
+  return mFileDropRefused ? Qt::IgnoreAction : Qt::CopyAction;
+}
+
+void CProjectWindowDropTarget::ForecastFileDrop(const QMimeData* mime) {
+  // The files stay the same for the whole drag: their sizes are asked for once, on entering.
+  const FileDropRules::SPlan plan = FileDropRules::PlanFileDrop(FileDropRules::LocalItems(mime),
+                                                                &CProjectWindow::IsValidFileName);
+  mFileDropRefused = false;
+  if (plan.importFiles.empty()) {
+    mWindow.GetWaveMemoryBar()->ClearForecast();
+    return;
+  }
+  const Bris::SWaveMemoryForecast forecast = mWindow.ForecastImportWaveMemory(plan.importFiles);
+  mFileDropRefused = forecast.IsRefused();
+  mWindow.GetWaveMemoryBar()->ShowForecast(forecast, Bris::CWaveMemoryMeter::EOperation::kDrop);
 }
 
 Qt::DropAction CProjectWindowDropTarget::InsideDropArea(const QMimeData* mime, const QPoint& point,
                                                         Qt::KeyboardModifiers modifiers) {
   if (!RowDragPayload::IsBriselData(mime)) {
-    return Qt::CopyAction;
+    return mFileDropRefused ? Qt::IgnoreAction : Qt::CopyAction;
   }
   SDragData* drag = RowDragPayload::ExtractDragData(mime);
   CBaseTableView* table = drag != nullptr ? FindDropZoneTable(point) : nullptr;
@@ -57,6 +73,8 @@ Qt::DropAction CProjectWindowDropTarget::InsideDropArea(const QMimeData* mime, c
 }
 
 void CProjectWindowDropTarget::LeaveDropArea() {
+  mFileDropRefused = false;
+  mWindow.GetWaveMemoryBar()->ClearForecast();
   LeaveDropZoneTable();
   mDragActivate.RemoveDragActivateTask();
 }
@@ -81,7 +99,8 @@ void CProjectWindowDropTarget::LeaveDropZoneTable() {
 }
 
 bool CProjectWindowDropTarget::DoDragReceive(const QMimeData* mime) {
-  if (mWindow.HasPendingWork() || CErrorOut::sIsAlertOpened || RowDragPayload::IsBriselData(mime)) {
+  if (mWindow.HasPendingWork() || CErrorOut::sIsAlertOpened || RowDragPayload::IsBriselData(mime) ||
+      mFileDropRefused) {
     return false;
   }
   const FileDropRules::SPlan plan = FileDropRules::PlanFileDrop(FileDropRules::LocalItems(mime),

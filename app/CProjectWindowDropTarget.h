@@ -30,6 +30,8 @@ public:
   void HandleDragActivate();
   CBaseTableView* GetDropZoneTable() const { return mDropZoneTable; }
   CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
+  // The files being dragged over the window would pass the wave-memory limit.
+  bool IsFileDropRefused() const { return mFileDropRefused; }
 
   // The Qt drag events of the window.
   void DragEnterEvent(QDragEnterEvent* event);
@@ -41,8 +43,11 @@ private:
   // The list whose frame, widened by its scroll zones, holds the window point.
   CBaseTableView* FindDropZoneTable(const QPoint& point) const;
   void LeaveDropZoneTable();
+  // Shows on the window's meter what importing the dragged files would give.
+  void ForecastFileDrop(const QMimeData* mime);
 
   CProjectWindow& mWindow;
   CBaseTableView* mDropZoneTable = nullptr;
   CDragActivateTask mDragActivate;
+  bool mFileDropRefused = false;
 };

@@ -1,6 +1,8 @@
 #include "app/CStartWindow.h"
 
 #include "app/CLibrarianApp.h"
+#include "app/CRecentProjectsList.h"
+#include "app/CRecentProjectsMenu.h"
 #include "framework/CCommander.h"
 #include "store/CDemoProjectWriter.h"
 
@@ -54,6 +56,7 @@ CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
   buttons->addWidget(mDemoButton);
   buttons->addStretch(1);
   layout->addLayout(buttons);
+  AddRecentList(layout);
   layout->addStretch(1);
   setCentralWidget(central);
   resize(520, 240);
@@ -65,6 +68,29 @@ CStartWindow::CStartWindow(CLibrarianApp& app) : mApp(app) {
   UpdateDemoButton();
 }
 
+void CStartWindow::AddRecentList(QVBoxLayout* layout) {
+  mRecentCaption = new QLabel(tr("Recent Projects"), layout->parentWidget());
+  mRecentList = new CRecentProjectsList(
+      [this](const std::string& folderPath) { return mApp.OpenDocument(folderPath); },
+      layout->parentWidget());
+  layout->addSpacing(12);
+  layout->addWidget(mRecentCaption);
+  layout->addWidget(mRecentList, 2);
+  connect(&mApp.GetRecentProjectsMenu(), &CRecentProjectsMenu::Changed, this,
+          &CStartWindow::UpdateRecentList);
+  UpdateRecentList();
+}
+
+void CStartWindow::UpdateRecentList() {
+  mRecentList->Refresh();
+  const bool any = mRecentList->count() > 0;
+  mRecentCaption->setVisible(any);
+  mRecentList->setVisible(any);
+  if (any && height() < 400) {
+    resize(width(), 400);
+  }
+}
+
 void CStartWindow::UpdateDemoButton() {
   const QString demo = QString::fromStdString(Bris::CDemoProjectWriter::DefaultPath());
   mDemoButton->setVisible(!demo.isEmpty() && QFileInfo(demo).isDir());
@@ -73,6 +99,7 @@ void CStartWindow::UpdateDemoButton() {
 
 void CStartWindow::showEvent(QShowEvent* event) {
   UpdateDemoButton();
+  UpdateRecentList();
   QMainWindow::showEvent(event);
 }
 

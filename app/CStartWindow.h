@@ -3,7 +3,10 @@
 #include <QMainWindow>
 
 class CLibrarianApp;
+class CRecentProjectsList;
+class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 // The window shown while no project window is open, on desktops without a global menu bar: it
 // carries the application's menus and buttons for New and Open. It is no document; closing it
@@ -16,6 +19,9 @@ public:
 
   // Shows the Open Demo Project button only while the demo project exists.
   void UpdateDemoButton();
+  // Shows the recent projects, or hides the list while there are none.
+  void UpdateRecentList();
+  CRecentProjectsList* GetRecentList() const { return mRecentList; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -24,4 +30,8 @@ protected:
 private:
   CLibrarianApp& mApp;
   QPushButton* mDemoButton = nullptr;
+  QLabel* mRecentCaption = nullptr;
+  CRecentProjectsList* mRecentList = nullptr;
+
+  void AddRecentList(QVBoxLayout* layout);
 };

@@ -7,6 +7,7 @@
 #include "editing/CPatchPaste.h"
 #include "editing/CTonePaste.h"
 #include "editing/CWavePaste.h"
+#include "editing/PasteWaveMemory.h"
 #include "editing/ReferenceLib.h"
 #include "formats/WaveFiles.h"
 
@@ -14,6 +15,8 @@
 #include <memory>
 
 namespace Bris {
+
+static_assert(CParameterMid::kWaveMemoryLimit == kTotalWaveSizeLimit);
 
 namespace {
 
@@ -180,34 +183,12 @@ bool HasFreeSlotsForCarried(const CZelData& data, CParameter::EDataType kind,
 
 bool HasWaveMemoryFor(const CZelData& data, unsigned int firstIndex, CParameter::EDataType kind,
                       bool otherProject, unsigned int count, EPasteMode mode) {
-  const CDomain& domain = Domain();
-  // The waves a replacement of waves overwrites give their room back.
-  const bool rangeIsFreed = mode == EPasteMode::kReplace && kind == CParameter::kWave;
-  unsigned long long total = 0;
-  for (std::size_t w = 0; w < data.mWaves.size(); ++w) {
-    const CWave* wave = data.mWaves.Get(w);
-    const bool freed = rangeIsFreed && w >= firstIndex && w < std::size_t{firstIndex} + count;
-    if (!wave->IsBlank() && !freed) {
-      total += domain.GetFileSize(wave->GetFilePath());
-    }
-  }
-  // Only waves that end up as new records of the target take room: the carried or pasted waves
-  // of a paste from another project, and the pasted waves of a copy of waves. A copy of patches
-  // or tones inside one project plays the waves already there.
-  const CClipboard& clipboard = Domain().GetClipboard();
-  const bool addsWaves = otherProject || (kind == CParameter::kWave && clipboard.mCopy != 0);
-  unsigned long long added = 0;
-  if (addsWaves) {
-    for (std::size_t w = 0; w < clipboard.mWaves.size(); ++w) {
-      const CWave* wave = clipboard.mWaves.Get(w);
-      if (!wave->GetFilePath().empty()) {
-        added += domain.GetFileSize(wave->GetFilePath());
-      }
-    }
-  }
-  if (total + added > CParameterMid::kWaveMemoryLimit) {
+  const SWaveMemoryForecast forecast = ForecastPasteWaveMemory(data, firstIndex, kind, otherProject,
+                                                               count, mode == EPasteMode::kInsert);
+  if (forecast.IsRefused()) {
     if (CZelTextOut* out = Domain().GetErrorOut()) {
-      out->WriteError(CParameterMid::kErrorWaveMemoryFull, DescribeWaveMemoryExcess(total, added));
+      out->WriteError(CParameterMid::kErrorWaveMemoryFull,
+                      DescribeWaveMemoryExcess(forecast.usedBytes, forecast.addedBytes));
     }
     return false;
   }

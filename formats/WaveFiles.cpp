@@ -43,6 +43,11 @@ bool IsImportableWaveExtension(const std::string& extension) {
   return lowered == ".wav" || lowered == ".aif" || lowered == ".aiff" || lowered == ".vpw";
 }
 
+bool FitsWaveMemory(std::uint64_t usedBytes, std::uint64_t addedBytes) {
+  // Sizes come from the file system: a sum that wraps round must not look small.
+  return addedBytes <= kTotalWaveSizeLimit && usedBytes <= kTotalWaveSizeLimit - addedBytes;
+}
+
 std::string FormatWaveSize(std::uint32_t totalBytes) {
   char text[16];
   if (totalBytes < 1024u) {

@@ -10,6 +10,19 @@ namespace Bris {
 // 64 MiB less 1 KiB: the largest total of a project's wave files an import may reach.
 inline constexpr std::uint32_t kTotalWaveSizeLimit = 67107840;
 
+// The one rule every import, paste and drop of waves is held to: the waves already used plus the
+// ones added must not pass kTotalWaveSizeLimit (reaching it exactly still fits).
+bool FitsWaveMemory(std::uint64_t usedBytes, std::uint64_t addedBytes);
+
+// What an import, paste or drop would do to the wave memory: the bytes of the waves that stay and
+// of the waves it adds.
+struct SWaveMemoryForecast {
+  std::uint64_t usedBytes = 0;
+  std::uint64_t addedBytes = 0;
+  std::uint64_t Total() const { return usedBytes + addedBytes; }
+  bool IsRefused() const { return !FitsWaveMemory(usedBytes, addedBytes); }
+};
+
 // True for ".wav", ".aif", ".aiff" and ".vpw" in any case. Instrument wave files (".w00") are not
 // imported this way.
 bool IsImportableWaveExtension(const std::string& extension);

@@ -15,6 +15,7 @@
 #include "store/CProjectWriter.h"
 #include "store/CReadabilityTracker.h"
 #include "store/CSlotFileReader.h"
+#include "store/ImportWaveMemory.h"
 #include "store/RecordFilePaths.h"
 #include "store/SlotFileNames.h"
 
@@ -26,6 +27,7 @@
 #include <sstream>
 #include <typeinfo>
 #include <unistd.h>
+#include <utility>
 
 namespace Bris {
 
@@ -420,10 +422,7 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths, const ImportObse
     ReportError(kErrorTooFewBlankWaveSlots);
     return 0;
   }
-  paths.sort();
-  paths.unique();
-  paths.remove_if(
-      [](const std::string& path) { return !IsImportableWaveExtension(GetExtensionName(path)); });
+  paths = AcceptedImportPaths(std::move(paths));
   // Without a work folder the copies would land wherever the process happens to run.
   std::string workFolder = Domain().GetWorkFolderPath();
   if (paths.empty() || workFolder.empty()) {
@@ -433,14 +432,11 @@ int CZelFileDocument::ImportWaves(std::list<std::string> paths, const ImportObse
   if (workFolder.back() != '/') {
     workFolder += '/';
   }
-  const std::uint64_t used = GetTotalWaveSizeValue();
-  std::uint64_t added = 0;
-  for (const auto& path : paths) {
-    added += Domain().GetFileSize(path);
-  }
-  if (used + added > kTotalWaveSizeLimit) {
+  const SWaveMemoryForecast forecast = ForecastImportWaveMemory(*this, paths);
+  if (forecast.IsRefused()) {
     if (CZelTextOut* out = Domain().GetErrorOut()) {
-      out->WriteError(kErrorWaveSizeLimit, DescribeWaveMemoryExcess(used, added));
+      out->WriteError(kErrorWaveSizeLimit,
+                      DescribeWaveMemoryExcess(forecast.usedBytes, forecast.addedBytes));
     }
     return 0;
   }

@@ -2,6 +2,7 @@
 
 #include "Zel/Generic/CErrorOut.h"
 #include "domain/CDomain.h"
+#include "editing/PasteWaveMemory.h"
 #include "views/CBaseTableView.h"
 #include "views/ITableHost.h"
 #include "views/RowDragPayload.h"
@@ -66,9 +67,14 @@ Qt::DropAction CTableDropTarget::InsideDropArea(SDragData& drag, const QPoint& l
   }
   mDragScroll.Stop();
   const int row = GetDropRowByPoint(local, drag.rowsBefore, mDropCount);
-  if (row != mDropRow || !mHiliteShown) {
+  const bool moved = row != mDropRow;
+  mDropRow = row;
+  UpdateWaveMemoryForecast();
+  // A drop that would be refused shows no place to land.
+  if (mWaveMemoryRefused) {
     EraseDropHilite();
-    mDropRow = row;
+  } else if (moved || !mHiliteShown) {
+    EraseDropHilite();
     DrawDropHilite(mDropRow, mDropCount);
   }
   return CurrentDropAction();
@@ -79,6 +85,7 @@ void CTableDropTarget::LeaveDropArea() {
   mDragScroll.Stop();
   mModifierPoll.stop();
   EraseDropHilite();
+  ClearWaveMemoryForecast();
   mDropRow = 0;
   mDropCount = 0;
   mDropDrag = nullptr;
@@ -109,11 +116,14 @@ void CTableDropTarget::HandleDragScroll(bool down, int step) {
     mView.ScrollRowIntoView(scroll.rowToShow);
   }
   mDropRow = scroll.dropRow;
-  DrawDropHilite(mDropRow, mDropCount);
+  UpdateWaveMemoryForecast();
+  if (!mWaveMemoryRefused) {
+    DrawDropHilite(mDropRow, mDropCount);
+  }
 }
 
 bool CTableDropTarget::ReceiveDragItem(SDragData& drag) {
-  if (CErrorOut::sIsAlertOpened || mDropCount == 0 || mDropRow == 0) {
+  if (CErrorOut::sIsAlertOpened || mDropCount == 0 || mDropRow == 0 || mWaveMemoryRefused) {
     return false;
   }
   drag.accepted = true;
@@ -130,7 +140,7 @@ void CTableDropTarget::HandleDragActivate() {
   EraseDropHilite();
   host->BringHostToFront();
   mDragActivate.RemoveDragActivateTask();
-  if (mDropRow != 0) {
+  if (mDropRow != 0 && !mWaveMemoryRefused) {
     DrawDropHilite(mDropRow, mDropCount);
   }
 }
@@ -167,7 +177,49 @@ void CTableDropTarget::PollDropModifiers() {
 }
 
 Qt::DropAction CTableDropTarget::CurrentDropAction() const {
+  if (mWaveMemoryRefused) {
+    return Qt::IgnoreAction;
+  }
   return RowDropRules::DropActionFor(mDropCount, Clipboard().mCopy != 0);
+}
+
+void CTableDropTarget::UpdateWaveMemoryForecast() {
+  ITableHost* host = mView.GetHost();
+  if (host == nullptr || mDropDrag == nullptr || mDropCount == 0 || mDropRow == 0) {
+    ClearWaveMemoryForecast();
+    return;
+  }
+  const Bris::CClipboard& clipboard = Clipboard();
+  const int modes = (clipboard.mInsertMode != 0 ? 1 : 0) | (clipboard.mCopy != 0 ? 2 : 0);
+  // Only a replacement of waves depends on the drop row: it frees the waves it overwrites.
+  const bool rowMatters = mView.GetParamType() == Bris::CParameter::kWave && (modes & 1) == 0;
+  const int forecastRow = rowMatters ? mDropRow : 0;
+  if (forecastRow == mForecastRow && modes == mForecastModes) {
+    return; // the file sizes are asked for once per drop place, not on every mouse move
+  }
+  mForecastRow = forecastRow;
+  mForecastModes = modes;
+  const bool otherProject = mDropDrag->source != nullptr && mDropDrag->source->GetHost() != host;
+  const Bris::SWaveMemoryForecast forecast =
+      Bris::ForecastPasteWaveMemory(host->GetTableData(), static_cast<unsigned int>(mDropRow - 1),
+                                    mView.GetParamType(), otherProject, clipboard.mInsertMode != 0);
+  mWaveMemoryRefused = forecast.IsRefused();
+  // Only a drop that brings wave data along has something to show.
+  if (forecast.addedBytes == 0 && !mWaveMemoryRefused) {
+    host->ShowWaveMemoryForecast(std::nullopt);
+  } else {
+    host->ShowWaveMemoryForecast(forecast);
+  }
+}
+
+void CTableDropTarget::ClearWaveMemoryForecast() {
+  const bool shown = mForecastRow != -1;
+  mWaveMemoryRefused = false;
+  mForecastRow = -1;
+  mForecastModes = -1;
+  if (ITableHost* host = mView.GetHost(); shown && host != nullptr) {
+    host->ShowWaveMemoryForecast(std::nullopt);
+  }
 }
 
 void CTableDropTarget::DrawDropHilite(int row, std::uint32_t count) {

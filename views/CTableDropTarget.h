@@ -54,6 +54,8 @@ public:
 
   int GetDropRow() const { return mDropRow; }
   std::uint32_t GetDropCount() const { return mDropCount; }
+  // The drop under the mouse would pass the wave-memory limit: the list does not take it.
+  bool IsDropRefusedForWaveMemory() const { return mWaveMemoryRefused; }
   bool IsHiliteShown() const { return mHiliteShown; }
   bool IsHiliteInsert() const { return mHiliteInsert; }
   QRect GetDropHiliteRect() const;
@@ -71,6 +73,10 @@ private:
   // changed.
   void UpdateDropModes(const SDragData& drag, Qt::KeyboardModifiers modifiers);
   Qt::DropAction CurrentDropAction() const;
+  // Asks the editing engine what the drop at the drop row in the current modes would do to the
+  // wave memory, tells the host and remembers whether the drop would be refused.
+  void UpdateWaveMemoryForecast();
+  void ClearWaveMemoryForecast();
 
   CBaseTableView& mView;
   // The row drag over the list: the drop row (0: none) and the records it would drop (0: the
@@ -88,4 +94,8 @@ private:
   Qt::KeyboardModifiers mPolledModifiers;
   ModifierSource mModifierSource{[] { return QGuiApplication::queryKeyboardModifiers(); }};
   QPoint mLastDropPoint; // where the drag last moved over the list
+  bool mWaveMemoryRefused = false;
+  // The drop the forecast was made for (row, insert mode, copy flag); -1: none yet.
+  int mForecastRow = -1;
+  int mForecastModes = -1;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "domain/CParameter.h"
+#include "formats/WaveFiles.h"
 
+#include <optional>
 #include <string>
 
 class CBaseTableView;
@@ -39,6 +41,12 @@ public:
   // false when cancelled.
   virtual bool AskTableName(CCommander* asker, std::string& name) = 0;
   virtual bool AskTableMemo(CCommander* asker, std::string& memo) = 0;
+
+  // What the row drop over one of the lists would do to the wave memory (nullopt: nothing to
+  // show any more). A window without a meter ignores it.
+  virtual void ShowWaveMemoryForecast(const std::optional<Bris::SWaveMemoryForecast>& forecast) {
+    static_cast<void>(forecast);
+  }
 
 protected:
   ITableHost() = default;

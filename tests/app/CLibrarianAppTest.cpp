@@ -77,6 +77,7 @@ TEST_F(CLibrarianAppTest, StartWindow_CarriesEveryMenuWithItsCommandStates) {
   using Items = std::map<QString, bool>;
   EXPECT_EQ((Items{{"New Project", true},
                    {"Open Project...", true},
+                   {"Open Recent", true},
                    {"Close", false},
                    {"Save", false},
                    {"Save As...", false},
