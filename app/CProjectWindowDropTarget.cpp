@@ -3,6 +3,7 @@
 #include "Zel/Generic/CErrorOut.h"
 #include "app/CProjectWindow.h"
 #include "app/FileDropRules.h"
+#include "framework/CDropHighlightFrame.h"
 #include "views/CBaseTableView.h"
 #include "views/RowDragPayload.h"
 #include "views/SDragData.h"
@@ -30,7 +31,27 @@ Qt::DropAction CProjectWindowDropTarget::EnterDropArea(const QMimeData* mime, co
   if (RowDragPayload::IsBriselData(mime)) {
     return InsideDropArea(mime, point, modifiers);
   }
+  SetHighlighted(WouldTakeFiles(mime));
   return Qt::CopyAction;
+}
+
+bool CProjectWindowDropTarget::WouldTakeFiles(const QMimeData* mime) const {
+  return !FileDropRules::PlanFileDrop(FileDropRules::LocalItems(mime),
+                                      &CProjectWindow::IsValidFileName)
+              .IsEmpty();
+}
+
+bool CProjectWindowDropTarget::IsHighlighted() const {
+  return mHighlight != nullptr && mHighlight->IsHighlighted();
+}
+
+void CProjectWindowDropTarget::SetHighlighted(bool highlighted) {
+  if (mHighlight == nullptr && highlighted) {
+    mHighlight = new CDropHighlightFrame(mWindow);
+  }
+  if (mHighlight != nullptr) {
+    mHighlight->SetHighlighted(highlighted);
+  }
 }
 
 Qt::DropAction CProjectWindowDropTarget::InsideDropArea(const QMimeData* mime, const QPoint& point,
@@ -57,6 +78,7 @@ Qt::DropAction CProjectWindowDropTarget::InsideDropArea(const QMimeData* mime, c
 }
 
 void CProjectWindowDropTarget::LeaveDropArea() {
+  SetHighlighted(false);
   LeaveDropZoneTable();
   mDragActivate.RemoveDragActivateTask();
 }
@@ -122,6 +144,7 @@ void CProjectWindowDropTarget::DragEnterEvent(QDragEnterEvent* event) {
 
 void CProjectWindowDropTarget::DragMoveEvent(QDragMoveEvent* event) {
   if (!ItemIsAcceptable(event->mimeData())) {
+    SetHighlighted(false);
     event->ignore();
     return;
   }

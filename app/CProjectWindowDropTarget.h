@@ -6,6 +6,7 @@
 #include <Qt>
 
 class CBaseTableView;
+class CDropHighlightFrame;
 class CProjectWindow;
 class QDragEnterEvent;
 class QDragLeaveEvent;
@@ -29,6 +30,9 @@ public:
   bool DoDragReceive(const QMimeData* mime);
   void HandleDragActivate();
   CBaseTableView* GetDropZoneTable() const { return mDropZoneTable; }
+  // True while files that a drop would import or open rest on the window: a frame around the
+  // window says so. Row drags show their place in the lists instead.
+  bool IsHighlighted() const;
   CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
 
   // The Qt drag events of the window.
@@ -41,8 +45,11 @@ private:
   // The list whose frame, widened by its scroll zones, holds the window point.
   CBaseTableView* FindDropZoneTable(const QPoint& point) const;
   void LeaveDropZoneTable();
+  bool WouldTakeFiles(const QMimeData* mime) const;
+  void SetHighlighted(bool highlighted);
 
   CProjectWindow& mWindow;
   CBaseTableView* mDropZoneTable = nullptr;
   CDragActivateTask mDragActivate;
+  CDropHighlightFrame* mHighlight = nullptr; // made on the first file drag; the window owns it
 };
