@@ -1,34 +1,17 @@
 #include "app/CImportWaveChooser.h"
 
 #include "Zel/Generic/CStringTable.h"
+#include "app/CImportChooserDialog.h"
 #include "framework/CModalDialogRunner.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileSystemModel>
-#include <QSortFilterProxyModel>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
 
 constexpr short kImportTitle = 5;
-
-// Hides every file that cannot be imported; folders stay so the user can move around.
-class CImportFileFilter : public QSortFilterProxyModel {
-public:
-  using QSortFilterProxyModel::QSortFilterProxyModel;
-
-protected:
-  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override {
-    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-    if (files == nullptr) {
-      return true;
-    }
-    const QModelIndex index = files->index(sourceRow, 0, sourceParent);
-    return files->isDir(index) || CImportWaveChooser::IsImportableFileName(files->fileName(index));
-  }
-};
 
 } // namespace
 
@@ -42,28 +25,29 @@ bool CImportWaveChooser::IsImportableFileName(const QString& name) {
   return false;
 }
 
-void CImportWaveChooser::SetUpDialog(QFileDialog& dialog) {
-  dialog.setOption(QFileDialog::DontUseNativeDialog); // the filter needs our own file list
-  dialog.setFileMode(QFileDialog::ExistingFiles);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setWindowTitle(
-      QString::fromStdString(CStringTable::Get(CStringTable::kChooser, kImportTitle)));
-  dialog.setOption(QFileDialog::HideNameFilterDetails);
-  dialog.setNameFilter(QFileDialog::tr("Audio files (*)"));
-  dialog.setProxyModel(new CImportFileFilter(&dialog));
+QString CImportWaveChooser::GetStartFolder() {
+  if (!sLastFolder.isEmpty() && QFileInfo(sLastFolder).isDir()) {
+    return sLastFolder;
+  }
+  const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+  return !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
 }
 
 bool CImportWaveChooser::AskOpenFile(QWidget* parent) {
   mFiles.clear();
-  QFileDialog dialog(parent != nullptr ? parent : QApplication::activeWindow());
-  SetUpDialog(dialog);
-  const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-  dialog.setDirectory(QDir(music).exists() ? music : QDir::homePath());
+  CImportChooserDialog dialog(
+      QString::fromStdString(CStringTable::Get(CStringTable::kChooser, kImportTitle)),
+      QApplication::translate("CImportWaveChooser", "Import"),
+      parent != nullptr ? parent : QApplication::activeWindow());
+  dialog.SetLocation(GetStartFolder());
   if (CModalDialogRunner::RunModal(dialog) != CModalDialogRunner::kMessageOk) {
     return false;
   }
-  for (const QString& file : dialog.selectedFiles()) {
+  for (const QString& file : dialog.GetChosenPaths()) {
     mFiles.push_back(file.toStdString());
+  }
+  if (!mFiles.empty()) {
+    sLastFolder = dialog.GetLocation();
   }
   return !mFiles.empty();
 }

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-class QFileDialog;
 class QWidget;
 
 // Chooses audio files to import as waves: folders are always shown, files only when their name
 // ends with ".wav", ".aif", ".aiff" or ".vpw" in any letter case. Several files can be chosen.
+// The chooser starts in the folder of the last choice, at first in the Music folder.
 class CImportWaveChooser {
 public:
   // True when files were chosen.
@@ -19,9 +19,11 @@ public:
   std::string GetFileSpec(int fileIndex) const;
 
   static bool IsImportableFileName(const QString& name);
-  // Prepares the file dialog (mode, title, filter); exposed so the filter can be checked.
-  static void SetUpDialog(QFileDialog& dialog);
+  // Where the next chooser starts: the folder of the last choice when it still exists, else
+  // the Music folder, else home.
+  static QString GetStartFolder();
 
 private:
   std::vector<std::string> mFiles;
+  static inline QString sLastFolder;
 };

@@ -1,11 +1,12 @@
 #include "app/CProjectChooserDialog.h"
 
 #include "Zel/Generic/CErrorOut.h"
+#include "app/CFolderBar.h"
 #include "app/CFolderNameDialog.h"
+#include "app/CFolderPlaces.h"
 #include "framework/DialogText.h"
 #include "store/FileExt.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileIconProvider>
@@ -15,11 +16,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QStyle>
-#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -35,9 +32,8 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
                                              QWidget* parent)
     : QDialog(parent), mDefaultName(defaultName), mIcons(std::make_unique<QFileIconProvider>()),
       mModel(new QFileSystemModel(this)), mBrowser(new QTreeView(this)),
-      mLocationPopup(new QComboBox(this)), mUpButton(new QToolButton(this)),
-      mNewProjectButton(new QPushButton(tr("New Project"), this)), mPathText(new QLabel(this)),
-      mChooseButton(nullptr) {
+      mFolderBar(new CFolderBar(this)), mNewProjectButton(new QPushButton(tr("New Project"), this)),
+      mPathText(new QLabel(this)), mChooseButton(nullptr) {
   setWindowTitle(title);
   resize(720, 480);
 
@@ -47,25 +43,10 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
   mModel->setRootPath(QString());
 
   auto* layout = new QVBoxLayout(this);
-  auto* top = new QHBoxLayout;
-  mUpButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
-  mUpButton->setToolTip(tr("Enclosing folder"));
-  mUpButton->setObjectName(QStringLiteral("Up"));
-  mLocationPopup->setObjectName(QStringLiteral("Where"));
-  top->addWidget(mUpButton);
-  top->addWidget(mLocationPopup, 1);
-  layout->addLayout(top);
+  layout->addWidget(mFolderBar);
 
   auto* middle = new QHBoxLayout;
-  auto* places = new QListWidget(this);
-  places->setObjectName(QStringLiteral("Places"));
-  places->setMaximumWidth(160);
-  AddPlace(places, tr("Home"), QDir::homePath());
-  AddPlace(places, tr("Documents"),
-           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-  AddPlace(places, tr("Desktop"),
-           QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-  AddPlace(places, tr("Computer"), QDir::rootPath());
+  auto* places = new CFolderPlaces(this);
   middle->addWidget(places);
 
   mBrowser->setObjectName(QStringLiteral("Browser"));
@@ -100,18 +81,8 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
   buttons->addButton(QDialogButtonBox::Cancel);
   layout->addWidget(buttons);
 
-  connect(mUpButton, &QToolButton::clicked, this, [this] {
-    QDir folder(mLocation);
-    if (folder.cdUp()) {
-      SetLocation(folder.absolutePath());
-    }
-  });
-  connect(mLocationPopup, &QComboBox::activated, this,
-          [this](int index) { SetLocation(mLocationPopup->itemData(index).toString()); });
-  connect(places, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { SetLocation(item->data(Qt::UserRole).toString()); });
-  connect(places, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { SetLocation(item->data(Qt::UserRole).toString()); });
+  connect(mFolderBar, &CFolderBar::LocationChosen, this, &CProjectChooserDialog::SetLocation);
+  connect(places, &CFolderPlaces::PlaceChosen, this, &CProjectChooserDialog::SetLocation);
   connect(mBrowser->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &CProjectChooserDialog::UpdateForSelection);
   connect(mBrowser, &QTreeView::activated, this, &CProjectChooserDialog::OpenSelectedEntry);
@@ -128,16 +99,6 @@ CProjectChooserDialog::~CProjectChooserDialog() {
   delete mModel;
 } // before its icon provider
 
-void CProjectChooserDialog::AddPlace(QListWidget* places, const QString& title,
-                                     const QString& path) {
-  if (path.isEmpty() || !QFileInfo(path).isDir()) {
-    return;
-  }
-  auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), title, places);
-  item->setData(Qt::UserRole, path);
-  item->setToolTip(path);
-}
-
 bool CProjectChooserDialog::IsProjectName(const QString& name) {
   return name.endsWith(QString::fromLatin1(Bris::FileExt_Project), Qt::CaseInsensitive);
 }
@@ -151,22 +112,8 @@ void CProjectChooserDialog::SetLocation(const QString& folder) {
   mBrowser->setRootIndex(mModel->index(mLocation));
   mBrowser->clearSelection();
   mBrowser->setCurrentIndex(QModelIndex());
-  FillLocationPopup();
+  mFolderBar->SetLocation(mLocation);
   UpdateForSelection();
-}
-
-void CProjectChooserDialog::FillLocationPopup() {
-  mLocationPopup->clear();
-  QDir folder(mLocation);
-  while (true) {
-    const QString path = folder.absolutePath();
-    mLocationPopup->addItem(style()->standardIcon(QStyle::SP_DirIcon),
-                            folder.isRoot() ? path : folder.dirName(), path);
-    if (!folder.cdUp()) {
-      break;
-    }
-  }
-  mUpButton->setEnabled(!QDir(mLocation).isRoot());
 }
 
 bool CProjectChooserDialog::SelectEntry(const QString& path) {

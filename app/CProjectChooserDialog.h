@@ -4,14 +4,12 @@
 
 #include <memory>
 
-class QComboBox;
+class CFolderBar;
 class QFileIconProvider;
 class QFileSystemModel;
 class QLabel;
-class QListWidget;
 class QModelIndex;
 class QPushButton;
-class QToolButton;
 class QTreeView;
 
 // The folder browser of the project chooser. It lists the folders of one location; a project
@@ -54,8 +52,6 @@ public:
 
 private:
   void UpdateForSelection();
-  void FillLocationPopup();
-  void AddPlace(QListWidget* places, const QString& title, const QString& path);
 
   QString mDefaultName;
   QString mLocation;
@@ -63,8 +59,7 @@ private:
   std::unique_ptr<QFileIconProvider> mIcons; // the model does not own it
   QFileSystemModel* mModel;
   QTreeView* mBrowser;
-  QComboBox* mLocationPopup;
-  QToolButton* mUpButton;
+  CFolderBar* mFolderBar;
   QPushButton* mNewProjectButton;
   QLabel* mPathText;
   QPushButton* mChooseButton;

@@ -120,6 +120,7 @@ public:
   void SpendTime();
   // The list whose scroll zone the drag is in, or null.
   CBaseTableView* GetDropZoneTable() const { return mDropTarget.GetDropZoneTable(); }
+  bool IsDropHighlighted() const { return mDropTarget.IsHighlighted(); }
   CDragActivateTask& GetDragActivateTask() { return mDropTarget.GetDragActivateTask(); }
 
   // --- What the lists need of their window and document

@@ -3,6 +3,7 @@
 #include "Zel/Generic/CErrorOut.h"
 #include "app/CProjectWindow.h"
 #include "app/FileDropRules.h"
+#include "framework/CDropHighlightFrame.h"
 #include "views/CBaseTableView.h"
 #include "views/CWaveMemoryBar.h"
 #include "views/RowDragPayload.h"
@@ -32,6 +33,8 @@ Qt::DropAction CProjectWindowDropTarget::EnterDropArea(const QMimeData* mime, co
     return InsideDropArea(mime, point, modifiers);
   }
   ForecastFileDrop(mime);
+  // A drop the wave memory refuses has nowhere to land: no frame for it.
+  SetHighlighted(!mFileDropRefused && WouldTakeFiles(mime));
   return mFileDropRefused ? Qt::IgnoreAction : Qt::CopyAction;
 }
 
@@ -47,6 +50,25 @@ void CProjectWindowDropTarget::ForecastFileDrop(const QMimeData* mime) {
   const Bris::SWaveMemoryForecast forecast = mWindow.ForecastImportWaveMemory(plan.importFiles);
   mFileDropRefused = forecast.IsRefused();
   mWindow.GetWaveMemoryBar()->ShowForecast(forecast, Bris::CWaveMemoryMeter::EOperation::kDrop);
+}
+
+bool CProjectWindowDropTarget::WouldTakeFiles(const QMimeData* mime) const {
+  return !FileDropRules::PlanFileDrop(FileDropRules::LocalItems(mime),
+                                      &CProjectWindow::IsValidFileName)
+              .IsEmpty();
+}
+
+bool CProjectWindowDropTarget::IsHighlighted() const {
+  return mHighlight != nullptr && mHighlight->IsHighlighted();
+}
+
+void CProjectWindowDropTarget::SetHighlighted(bool highlighted) {
+  if (mHighlight == nullptr && highlighted) {
+    mHighlight = new CDropHighlightFrame(mWindow);
+  }
+  if (mHighlight != nullptr) {
+    mHighlight->SetHighlighted(highlighted);
+  }
 }
 
 Qt::DropAction CProjectWindowDropTarget::InsideDropArea(const QMimeData* mime, const QPoint& point,
@@ -75,6 +97,7 @@ Qt::DropAction CProjectWindowDropTarget::InsideDropArea(const QMimeData* mime, c
 void CProjectWindowDropTarget::LeaveDropArea() {
   mFileDropRefused = false;
   mWindow.GetWaveMemoryBar()->ClearForecast();
+  SetHighlighted(false);
   LeaveDropZoneTable();
   mDragActivate.RemoveDragActivateTask();
 }
@@ -141,6 +164,7 @@ void CProjectWindowDropTarget::DragEnterEvent(QDragEnterEvent* event) {
 
 void CProjectWindowDropTarget::DragMoveEvent(QDragMoveEvent* event) {
   if (!ItemIsAcceptable(event->mimeData())) {
+    SetHighlighted(false);
     event->ignore();
     return;
   }

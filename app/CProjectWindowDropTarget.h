@@ -6,6 +6,7 @@
 #include <Qt>
 
 class CBaseTableView;
+class CDropHighlightFrame;
 class CProjectWindow;
 class QDragEnterEvent;
 class QDragLeaveEvent;
@@ -29,6 +30,9 @@ public:
   bool DoDragReceive(const QMimeData* mime);
   void HandleDragActivate();
   CBaseTableView* GetDropZoneTable() const { return mDropZoneTable; }
+  // True while files that a drop would import or open rest on the window: a frame around the
+  // window says so. Row drags show their place in the lists instead.
+  bool IsHighlighted() const;
   CDragActivateTask& GetDragActivateTask() { return mDragActivate; }
   // The files being dragged over the window would pass the wave-memory limit.
   bool IsFileDropRefused() const { return mFileDropRefused; }
@@ -45,9 +49,12 @@ private:
   void LeaveDropZoneTable();
   // Shows on the window's meter what importing the dragged files would give.
   void ForecastFileDrop(const QMimeData* mime);
+  bool WouldTakeFiles(const QMimeData* mime) const;
+  void SetHighlighted(bool highlighted);
 
   CProjectWindow& mWindow;
   CBaseTableView* mDropZoneTable = nullptr;
   CDragActivateTask mDragActivate;
   bool mFileDropRefused = false;
+  CDropHighlightFrame* mHighlight = nullptr; // made on the first file drag; the window owns it
 };

@@ -15,6 +15,10 @@ CMemoEditBox::CMemoEditBox(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    mInputCut = false;
+    emit RoomChanged();
+  });
 }
 
 void CMemoEditBox::SetMemo(const QString& memo) {
@@ -33,6 +37,15 @@ int CMemoEditBox::GetRoomBytes() const {
   return std::max(0, kMaxMemoBytes - staying);
 }
 
+int CMemoEditBox::GetBytesLeft() const {
+  return std::max(0, kMaxMemoBytes - DialogText::Utf8Length(toPlainText()));
+}
+
+void CMemoEditBox::NoteInput(const QString& text, const QString& fitted) {
+  mInputCut = fitted.size() < DialogText::SanitizeMemoInput(text).size();
+  emit RoomChanged();
+}
+
 QString CMemoEditBox::FittedInput(const QString& text) const {
   return DialogText::FitToByteLimit(DialogText::SanitizeMemoInput(text), GetRoomBytes());
 }
@@ -42,6 +55,7 @@ void CMemoEditBox::InsertInput(const QString& text) {
   if (!fitted.isEmpty()) {
     insertPlainText(fitted);
   }
+  NoteInput(text, fitted);
 }
 
 void CMemoEditBox::keyPressEvent(QKeyEvent* event) {
@@ -70,10 +84,11 @@ void CMemoEditBox::inputMethodEvent(QInputMethodEvent* event) {
     QPlainTextEdit::inputMethodEvent(event);
     return;
   }
+  const QString commit = FittedInput(event->commitString());
   QInputMethodEvent fitted(event->preeditString(), event->attributes());
-  fitted.setCommitString(FittedInput(event->commitString()), event->replacementStart(),
-                         event->replacementLength());
+  fitted.setCommitString(commit, event->replacementStart(), event->replacementLength());
   QPlainTextEdit::inputMethodEvent(&fitted);
+  NoteInput(event->commitString(), commit);
 }
 
 bool CMemoEditBox::canInsertFromMimeData(const QMimeData* source) const {

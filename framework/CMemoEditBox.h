@@ -21,6 +21,15 @@ public:
   int GetRoomBytes() const;
   // Inserts text at the cursor as typing would: sanitised and cut to the room left.
   void InsertInput(const QString& text);
+  // Bytes of UTF-8 (the memo files' encoding) the memo may still grow by.
+  int GetBytesLeft() const;
+  // True when the last input did not fit whole and its rest was dropped; any later change of
+  // the text clears it.
+  bool WasInputCut() const { return mInputCut; }
+
+signals:
+  // The bytes left or the cut state may have changed.
+  void RoomChanged();
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -30,4 +39,7 @@ protected:
 
 private:
   QString FittedInput(const QString& text) const;
+  void NoteInput(const QString& text, const QString& fitted);
+
+  bool mInputCut = false;
 };

@@ -299,6 +299,10 @@ CBaseTableView::ECellEdit CBaseTableView::GetCellEdit(int /*row*/, int col, int&
   return ECellEdit::kNone;
 }
 
+QString CBaseTableView::GetCellEditRefusal(int /*row*/, int /*col*/) const {
+  return QString();
+}
+
 void CBaseTableView::HandleRename(int row, int col) {
   mCellEditor.EditCell(row, col);
 }

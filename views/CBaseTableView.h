@@ -116,6 +116,8 @@ public:
   bool HandleDelete(const std::vector<unsigned int>& indexes, bool ask);
   // Rename (columns 1 and 2) or memo editing (the memo columns) of the slot in row.
   void HandleRename(int row, int col);
+  // What the last rename or memo edit that was refused told the user; empty when none was.
+  const QString& GetEditRefusal() const { return mCellEditor.GetLastRefusal(); }
   // A key press (Qt key code); true when the view used it.
   bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
   void UpArrow(bool extend);
@@ -214,6 +216,9 @@ protected:
   enum class ECellEdit { kNone, kName, kMemo };
   // Columns 1 and 2 edit the name, columns 3 to 6 memo lines 0 to 3.
   virtual ECellEdit GetCellEdit(int row, int col, int& memoLine) const;
+  // Why a double click on cell (row, col) edits nothing, when the user should be told; empty
+  // when there is nothing to say.
+  virtual QString GetCellEditRefusal(int row, int col) const;
 
   // The unwritable-project warning is given by the lists that call this in their constructor.
   void EnableUnwritableWarning();

@@ -4,9 +4,12 @@
 #include "views/CBaseTableView.h"
 #include "views/ITableHost.h"
 
+#include <QToolTip>
+
 #include <string>
 
 void CTableCellEditor::EditCell(int row, int col) {
+  mLastRefusal.clear();
   if (mView.GetHost() == nullptr || row < 1 || row > mView.GetRowCount() || col < 1 ||
       col > mView.GetColCount()) {
     return;
@@ -24,8 +27,19 @@ void CTableCellEditor::EditCell(int row, int col) {
     EditMemo(index, memoLine);
     break;
   case CBaseTableView::ECellEdit::kNone:
+    ShowRefusal(row, col);
     break;
   }
+}
+
+void CTableCellEditor::ShowRefusal(int row, int col) {
+  mLastRefusal = mView.GetCellEditRefusal(row, col);
+  if (mLastRefusal.isEmpty()) {
+    return;
+  }
+  const QRect cell = mView.ImageToLocalRect(mView.GetCellImageRect(row, col));
+  QToolTip::showText(mView.viewport()->mapToGlobal(cell.bottomLeft()), mLastRefusal,
+                     mView.viewport(), cell);
 }
 
 void CTableCellEditor::EditName(unsigned int index) {

@@ -53,6 +53,16 @@ CBaseTableView::ECellEdit CWaveTableView::GetCellEdit(int row, int col, int& mem
   return edit;
 }
 
+QString CWaveTableView::GetCellEditRefusal(int row, int col) const {
+  int memoLine = 0;
+  const bool presetName = CBaseTableView::GetCellEdit(row, col, memoLine) == ECellEdit::kName &&
+                          IsValidParam(static_cast<unsigned int>(row - 1)) &&
+                          GetParam(static_cast<unsigned int>(row - 1))->IsPresetWave();
+  return presetName ? tr("A preset wave (marked \"*\") is the instrument's own wave and keeps its "
+                         "name. Its memos can be edited.")
+                    : QString();
+}
+
 void CWaveTableView::SelectReferredItems() {
   CBaseTableView* patchTable = GetSiblingTable(Bris::CParameter::kPatch);
   CBaseTableView* toneTable = GetSiblingTable(Bris::CParameter::kTone);

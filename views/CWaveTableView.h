@@ -24,5 +24,6 @@ public:
 protected:
   // A preset wave keeps its name; its memo lines can be edited.
   ECellEdit GetCellEdit(int row, int col, int& memoLine) const override;
+  QString GetCellEditRefusal(int row, int col) const override;
   void DrawCell(QPainter& painter, int row, int col, const QRect& localRect) override;
 };

@@ -3,6 +3,7 @@
 #include "LibMac/Utility/PreferenceKeys.h"
 #include "LibMac/Utility/UFileUtils.h"
 #include "app/CCleanProjectDialog.h"
+#include "app/CImportChooserDialog.h"
 #include "domain/CZelData.h"
 #include "store/FileExt.h"
 #include "views/CColumnHeader.h"
@@ -12,8 +13,6 @@
 #include "views/CWaveTableView.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QLineEdit>
 
 #include <filesystem>
 #include <utility>
@@ -307,19 +306,20 @@ TEST_F(CProjectWindowTest, ImportWaves_ThroughTheChooser_RefusesAnUnacceptableNa
   fs::copy_file(std::string(kAlsaSounds) + "Noise.wav", sounds.Path() + "/a:b.wav");
   auto choose = [&](const char* selection) {
     return [&sounds, selection](QDialog& dialog) {
-      auto& chooser = dynamic_cast<QFileDialog&>(dialog);
-      chooser.setDirectory(QString::fromStdString(sounds.Path()));
-      auto* nameField = chooser.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-      if (nameField == nullptr) {
-        ADD_FAILURE() << "the chooser has no file name field";
-        return CModalDialogRunner::kMessageCancel;
+      auto& chooser = dynamic_cast<CImportChooserDialog&>(dialog);
+      const QString folder = QString::fromStdString(sounds.Path());
+      chooser.SetLocation(folder);
+      const QStringList names = QString::fromLatin1(selection).split(QLatin1Char(' '));
+      EXPECT_TRUE(WaitUntil([&] { return chooser.GetOfferedNames().size() == 2; }));
+      for (const QString& name : names) {
+        EXPECT_TRUE(chooser.SelectEntry(folder + "/" + name, true)) << name.toStdString();
       }
-      nameField->setText(QString::fromLatin1(selection));
+      chooser.ChooseSelectedFiles();
       return CModalDialogRunner::kMessageOk;
     };
   };
 
-  mDialogs.mSteps.push_back(choose("\"A.WAV\" \"a:b.wav\""));
+  mDialogs.mSteps.push_back(choose("A.WAV a:b.wav"));
   document->GetProjectWindow()->AskImportWaves();
   EXPECT_EQ(std::vector<QString>{ErrorText(9)}, ShownAlerts());
   EXPECT_TRUE(document->GetZelData().mWaves[1]->IsBlank());
@@ -409,7 +409,7 @@ TEST_F(CProjectWindowTest, ProjectCommands_AreEnabledAndReachTheWindowFromItsLis
     EXPECT_TRUE(status.enabled) << command;
   }
   EXPECT_TRUE(patches->ObeyCommand(kCmdImportWaves)); // the chooser is cancelled
-  EXPECT_EQ(std::vector<std::string>{"QFileDialog"}, mDialogs.mShownClasses);
+  EXPECT_EQ(std::vector<std::string>{"CImportChooserDialog"}, mDialogs.mShownClasses);
 }
 
 } // namespace

@@ -129,6 +129,30 @@ TEST(MemoBoxTest, AtTheByteLimitAMultiByteCharacterAndTheRestOfItsInputAreDroppe
       << "a four-byte character is never cut in half";
 }
 
+TEST(MemoBoxTest, TheRoomLineCountsUtf8BytesLeftAndSaysWhenInputWasLeftOut) {
+  CMemoDialog dialog(QStringLiteral("abc"));
+  CMemoEditBox* box = dialog.GetMemoBox();
+  const QLabel* room = dialog.GetRoomText();
+  EXPECT_EQ("252 bytes left", room->text());
+
+  box->moveCursor(QTextCursor::End);
+  Type(box, QStringLiteral("\u00E9")); // one character, two bytes in the memo file
+  EXPECT_EQ("250 bytes left", room->text());
+
+  box->SetMemo(QString(CMemoEditBox::kMaxMemoBytes - 1, QLatin1Char('a')));
+  EXPECT_EQ("1 byte left", room->text());
+  Type(box, QStringLiteral("\u00E9")); // does not fit: nothing goes in, and the line says so
+  EXPECT_EQ("1 byte left: what did not fit was left out", room->text());
+  box->InsertInput(QStringLiteral("bc")); // the part that fits goes in
+  EXPECT_EQ("0 bytes left: what did not fit was left out", room->text());
+  EXPECT_EQ(255, DialogText::Utf8Length(box->GetMemo()));
+
+  box->textCursor().deletePreviousChar();
+  EXPECT_EQ("1 byte left", room->text()) << "a change after the cut clears the message";
+  Type(box, QStringLiteral("z"));
+  EXPECT_EQ("0 bytes left: the memo is full", room->text());
+}
+
 TEST(FontDialogTest, SizesAreTheFamilysRealSizesFrom6To24AndChoicesReachThePreview) {
   CSelectFontDialog dialog(QStringLiteral("Hello"), 0, 12);
   QComboBox* sizes = dialog.GetSizePopup();

@@ -13,6 +13,8 @@
 #include "views/StRowDrag.h"
 
 #include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -215,9 +217,11 @@ TEST_F(DragBetweenWindowsTest, DroppedWaveFiles_AreImportedOnceTheDropHasFinishe
                         Qt::NoModifier);
   QCoreApplication::sendEvent(window, &enter);
   EXPECT_TRUE(enter.isAccepted());
+  EXPECT_TRUE(window->IsDropHighlighted());
   QDropEvent drop(QPointF(30, 30), Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(window, &drop);
   EXPECT_TRUE(drop.isAccepted());
+  EXPECT_FALSE(window->IsDropHighlighted()) << "the frame goes with the drop";
   EXPECT_TRUE(window->HasPendingWork());
   EXPECT_TRUE(document->GetZelData().mWaves[1]->IsBlank()) << "nothing happens during the drop";
   // A second drop waits until the first one's import has run.
@@ -231,6 +235,47 @@ TEST_F(DragBetweenWindowsTest, DroppedWaveFiles_AreImportedOnceTheDropHasFinishe
   EXPECT_TRUE(document->IsModified());
   EXPECT_TRUE(ShownAlerts().empty());
   EXPECT_TRUE(IsConsistent(data));
+}
+
+TEST_F(DragBetweenWindowsTest, FileDrag_HighlightsTheWindowOnlyWhenTheDropWouldDoSomething) {
+  CLibrarianDoc* document = Open(BuildProject("Song"));
+  ASSERT_NE(nullptr, document);
+  CProjectWindow* window = document->GetProjectWindow();
+  const auto enter = [window](const QMimeData* mime) {
+    QDragEnterEvent event(QPoint(30, 30), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &event);
+    return window->IsDropHighlighted();
+  };
+  const auto leave = [window] {
+    QDragLeaveEvent event;
+    QCoreApplication::sendEvent(window, &event);
+  };
+  std::string folder = BuildProject("Other");
+  folder.pop_back();
+  const std::string notes = mProjects.Path() + "/notes.txt";
+  std::ofstream(notes) << "not a wave";
+
+  EXPECT_TRUE(enter(Files({Alsa("Noise.wav")}).get()));
+  leave();
+  EXPECT_FALSE(window->IsDropHighlighted()) << "the frame goes when the drag leaves";
+  EXPECT_TRUE(enter(Files({folder}).get())) << "a project folder to open";
+  leave();
+  EXPECT_FALSE(enter(Files({Alsa("Noise.wav"), notes}).get())) << "a drop that imports nothing";
+  leave();
+
+  CErrorOut::sIsAlertOpened = true; // nothing is taken while an alert is open
+  const bool highlightedDuringAlert = enter(Files({Alsa("Noise.wav")}).get());
+  CErrorOut::sIsAlertOpened = false;
+  EXPECT_FALSE(highlightedDuringAlert);
+
+  // A drag that becomes unacceptable on its way loses the frame.
+  const auto wave = Files({Alsa("Noise.wav")});
+  ASSERT_TRUE(enter(wave.get()));
+  CErrorOut::sIsAlertOpened = true;
+  QDragMoveEvent move(QPoint(40, 40), Qt::CopyAction, wave.get(), Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &move);
+  CErrorOut::sIsAlertOpened = false;
+  EXPECT_FALSE(window->IsDropHighlighted());
 }
 
 TEST_F(DragBetweenWindowsTest, DroppedProjectFolder_OpensAndOtherFoldersAreIgnored) {

@@ -94,19 +94,27 @@ TEST_F(ListsTest, CellsThatEditNothing_OpenNoDialog) {
   EXPECT_FALSE(mDoc->IsModified());
 }
 
-TEST_F(ListsTest, PresetWave_KeepsItsNameButTakesAMemo) {
+TEST_F(ListsTest, PresetWave_KeepsItsNameSaysWhyAndTakesAMemo) {
   mDialogs.mSteps.push_back(Answer("preset note"));
   mWaves->HandleClick(12, 2, Qt::NoModifier, 2);
   EXPECT_TRUE(mDialogs.mShownClasses.empty());
+  EXPECT_TRUE(mWaves->GetEditRefusal().contains("preset wave")) << "the refusal is explained";
+  mWaves->HandleRename(12, 1); // the number cell renames too, and is refused the same way
+  EXPECT_TRUE(mWaves->GetEditRefusal().contains("preset wave"));
   mWaves->HandleClick(12, 3, Qt::NoModifier, 2);
   ASSERT_EQ(mDialogs.mShownClasses, std::vector<std::string>({"CMemoDialog"}));
+  EXPECT_TRUE(mWaves->GetEditRefusal().isEmpty());
   EXPECT_EQ(mWaves->GetCellText(12, 3), "preset note");
   EXPECT_EQ(mWaves->GetCellText(12, 2), "* Kick");
 
-  // A user wave is renamed.
+  // A user wave is renamed; a blank slot edits nothing and has nothing to explain.
   mDialogs.mSteps.push_back(Answer("Clap"));
   mWaves->HandleRename(2, 2);
   EXPECT_EQ(mWaves->GetCellText(2, 2), "  Clap");
+  EXPECT_TRUE(mWaves->GetEditRefusal().isEmpty());
+  mWaves->HandleRename(500, 2);
+  EXPECT_TRUE(mWaves->GetEditRefusal().isEmpty());
+  EXPECT_EQ(mDialogs.mShownClasses, std::vector<std::string>({"CMemoDialog", "CRenameDialog"}));
 }
 
 TEST_F(ListsTest, DeleteThenUndoThenRedo) {
