@@ -1,7 +1,8 @@
 #pragma once
 
+#include "domain/CByteBlock.h"
+
 #include <cstddef>
-#include <vector>
 
 namespace Bris {
 
@@ -14,15 +15,20 @@ public:
   // Puts the block back to its default bytes; a plain block has none.
   virtual void Initialize() {}
 
-  // Replaces the block with length bytes (a negative length or null bytes give an empty block).
+  // Replaces the block with length bytes, at most CByteBlock::kCapacity (a negative length or
+  // null bytes give an empty block).
   void SetData(const unsigned char* bytes, int length);
 
-  std::vector<unsigned char> mData;
+  CByteBlock mData;
 
 protected:
   // Byte access that never reaches past the block: reads give 0, writes are dropped.
-  int GetByte(std::size_t index) const;
-  void SetByte(std::size_t index, int value);
+  int GetByte(std::size_t index) const { return index < mData.size() ? mData[index] : 0; }
+  void SetByte(std::size_t index, int value) {
+    if (index < mData.size()) {
+      mData[index] = static_cast<unsigned char>(value);
+    }
+  }
 };
 
 } // namespace Bris

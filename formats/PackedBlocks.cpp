@@ -162,6 +162,20 @@ bool Pack(unsigned char* packed, int blockSize, const PrmEntry* table, int entry
   return OndoLibWriteExcData(packed, table, exclusive, entryCount) == entryCount;
 }
 
+// The container forms: an unpack sizes the bytes first, a pack refuses bytes that are short.
+template <class TBytes>
+bool UnpackInto(const unsigned char* packed, TBytes& exclusive, int entryCount,
+                bool (*unpack)(const unsigned char*, unsigned char*)) {
+  exclusive.resize(static_cast<std::size_t>(entryCount));
+  return unpack(packed, exclusive.data());
+}
+
+template <class TBytes>
+bool PackFrom(unsigned char* packed, const TBytes& exclusive, int entryCount,
+              bool (*pack)(unsigned char*, const unsigned char*)) {
+  return exclusive.size() >= static_cast<std::size_t>(entryCount) && pack(packed, exclusive.data());
+}
+
 } // namespace
 
 bool UnpackToneBlock(const unsigned char* packed, unsigned char* exclusive) {
@@ -169,8 +183,11 @@ bool UnpackToneBlock(const unsigned char* packed, unsigned char* exclusive) {
 }
 
 bool UnpackToneBlock(const unsigned char* packed, std::vector<unsigned char>& exclusive) {
-  exclusive.resize(kPatchTonePrmCount);
-  return UnpackToneBlock(packed, exclusive.data());
+  return UnpackInto(packed, exclusive, kPatchTonePrmCount, UnpackToneBlock);
+}
+
+bool UnpackToneBlock(const unsigned char* packed, CByteBlock& exclusive) {
+  return UnpackInto(packed, exclusive, kPatchTonePrmCount, UnpackToneBlock);
 }
 
 bool PackToneBlock(unsigned char* packed, const unsigned char* exclusive) {
@@ -178,10 +195,11 @@ bool PackToneBlock(unsigned char* packed, const unsigned char* exclusive) {
 }
 
 bool PackToneBlock(unsigned char* packed, const std::vector<unsigned char>& exclusive) {
-  if (exclusive.size() < static_cast<std::size_t>(kPatchTonePrmCount)) {
-    return false;
-  }
-  return PackToneBlock(packed, exclusive.data());
+  return PackFrom(packed, exclusive, kPatchTonePrmCount, PackToneBlock);
+}
+
+bool PackToneBlock(unsigned char* packed, const CByteBlock& exclusive) {
+  return PackFrom(packed, exclusive, kPatchTonePrmCount, PackToneBlock);
 }
 
 bool UnpackOscBlock(const unsigned char* packed, unsigned char* exclusive) {
@@ -189,8 +207,11 @@ bool UnpackOscBlock(const unsigned char* packed, unsigned char* exclusive) {
 }
 
 bool UnpackOscBlock(const unsigned char* packed, std::vector<unsigned char>& exclusive) {
-  exclusive.resize(kOscPrmCount);
-  return UnpackOscBlock(packed, exclusive.data());
+  return UnpackInto(packed, exclusive, kOscPrmCount, UnpackOscBlock);
+}
+
+bool UnpackOscBlock(const unsigned char* packed, CByteBlock& exclusive) {
+  return UnpackInto(packed, exclusive, kOscPrmCount, UnpackOscBlock);
 }
 
 bool PackOscBlock(unsigned char* packed, const unsigned char* exclusive) {
@@ -198,10 +219,11 @@ bool PackOscBlock(unsigned char* packed, const unsigned char* exclusive) {
 }
 
 bool PackOscBlock(unsigned char* packed, const std::vector<unsigned char>& exclusive) {
-  if (exclusive.size() < static_cast<std::size_t>(kOscPrmCount)) {
-    return false;
-  }
-  return PackOscBlock(packed, exclusive.data());
+  return PackFrom(packed, exclusive, kOscPrmCount, PackOscBlock);
+}
+
+bool PackOscBlock(unsigned char* packed, const CByteBlock& exclusive) {
+  return PackFrom(packed, exclusive, kOscPrmCount, PackOscBlock);
 }
 
 } // namespace Bris

@@ -4,6 +4,7 @@
 #include "domain/CDomain.h"
 #include "domain/CZelData.h"
 #include "store/CFileOperations.h"
+#include "store/CPlanningFolders.h"
 #include "store/CProjectOpener.h"
 #include "store/CSaveAsTarget.h"
 #include "store/CWritePlan.h"
@@ -156,9 +157,11 @@ bool CProjectSession::PlanSaveAs(const std::string& target, CWritePlan& plan) {
   if (mDocument == nullptr || !mDocument->IsWritePossible()) {
     return false;
   }
+  const std::string folder = Ux::WithoutTrailingSlash(target);
+  const CPlanningFolders planningFolders(folder);
   CZelData& data = mDocument->GetZelData();
   const std::string oldProjectName = data.mProjectPath;
-  data.SetProjectName(Ux::WithoutTrailingSlash(target) + "/");
+  data.SetProjectName(folder + "/");
   const bool planned = mDocument->PlanWrite(true, plan);
   data.mProjectPath = oldProjectName;
   return planned;

@@ -66,8 +66,9 @@ public:
   ESaveResult SaveAs(const std::string& target,
                      const std::function<bool()>& confirmDeletingFiles = {});
   // Previews: the plan Save, or the write of SaveAs into target, would run now. They change
-  // nothing on disk (target need not exist); false when the save would be refused. A save as
-  // also copies the system files and empties target first, which its plan does not show.
+  // nothing on disk (target need not exist: the folders it lacks are made for the plan and
+  // removed again); false when the save would be refused. A save as also copies the system files
+  // and empties target first (CSaveAsTarget::FilesToDelete), which its plan does not show.
   bool PlanSave(CWritePlan& plan);
   bool PlanSaveAs(const std::string& target, CWritePlan& plan);
   // Leaves the registry, then lets the document go (which shelters the files another open

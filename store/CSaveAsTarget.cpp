@@ -35,14 +35,36 @@ CSaveAsTarget::EResult CSaveAsTarget::Prepare(const std::function<bool()>& confi
   return EResult::kReady;
 }
 
+std::list<std::string> CSaveAsTarget::FilesToDelete() const {
+  std::list<std::string> files = SystemFiles();
+  for (int kind = 0; kind < 3; ++kind) {
+    std::error_code error;
+    std::list<std::string> dataFiles;
+    if (fs::is_directory(SubFolder(kind), error) &&
+        UFileUtils::ListFiles(SubFolder(kind), kSubFolderExtensions[kind], dataFiles, error)) {
+      files.splice(files.end(), dataFiles);
+    }
+  }
+  return files;
+}
+
 // A target that cannot be listed holds no system files to speak of; making its subfolders will
 // tell whether it can be used.
-bool CSaveAsTarget::DeleteSystemFiles(const std::function<bool()>& confirm) {
+std::list<std::string> CSaveAsTarget::SystemFiles() const {
   std::list<std::string> systemFiles;
   std::error_code error;
   if (!UFileUtils::ListFiles(mFolder, FileExt_System, systemFiles, error)) {
     systemFiles.clear();
   }
+  return systemFiles;
+}
+
+std::string CSaveAsTarget::SubFolder(int kind) const {
+  return mFolder + "/" + kSubFolderNames[kind];
+}
+
+bool CSaveAsTarget::DeleteSystemFiles(const std::function<bool()>& confirm) {
+  const std::list<std::string> systemFiles = SystemFiles();
   if (systemFiles.empty()) {
     return true;
   }
@@ -52,6 +74,7 @@ bool CSaveAsTarget::DeleteSystemFiles(const std::function<bool()>& confirm) {
     return false;
   }
   for (const std::string& file : systemFiles) {
+    std::error_code error;
     fs::remove(file, error);
   }
   return true;
@@ -59,7 +82,7 @@ bool CSaveAsTarget::DeleteSystemFiles(const std::function<bool()>& confirm) {
 
 CSaveAsTarget::EResult CSaveAsTarget::PrepareSubFolder(int kind,
                                                        const std::function<bool()>& confirm) {
-  const std::string folder = mFolder + "/" + kSubFolderNames[kind];
+  const std::string folder = SubFolder(kind);
   std::error_code error;
   const fs::file_status status = fs::status(folder, error);
   if (fs::exists(status)) {
@@ -93,7 +116,7 @@ void CSaveAsTarget::RemoveCreatedSubFolders() {
     if (!mCreated[kind]) {
       continue;
     }
-    const std::string folder = mFolder + "/" + kSubFolderNames[kind];
+    const std::string folder = SubFolder(kind);
     std::list<std::string> files;
     std::error_code error;
     // A folder that cannot be emptied stays; removing it below fails as well.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <list>
 #include <string>
 
 namespace Bris {
@@ -24,6 +25,9 @@ public:
   // be deleted (when the target holds system files, else when the first existing subfolder is
   // reached); answering false stops with kDeclined.
   EResult Prepare(const std::function<bool()>& confirmDeletingFiles);
+  // The files Prepare would delete, in its order: the system files, then the data files of the
+  // existing subfolders. Nothing on disk changes.
+  std::list<std::string> FilesToDelete() const;
   // Empties and removes every subfolder Prepare made (a declined or failed Prepare included).
   void RemoveCreatedSubFolders();
   // RemoveCreatedSubFolders, then the target folder itself if it is empty by then.
@@ -32,6 +36,8 @@ public:
   const std::string& Folder() const { return mFolder; }
 
 private:
+  std::list<std::string> SystemFiles() const;
+  std::string SubFolder(int kind) const;
   bool DeleteSystemFiles(const std::function<bool()>& confirm);
   EResult PrepareSubFolder(int kind, const std::function<bool()>& confirm);
 

@@ -1,6 +1,7 @@
 #include "store/CSlotFileReader.h"
 
 #include "LibMac/Utility/StFileDescriptor.h"
+#include "domain/CDomain.h"
 #include "formats/CPatchSvdManager.h"
 #include "formats/CToneSvdManager.h"
 #include "store/CZelFileDocument.h"
@@ -39,11 +40,7 @@ bool ReadHead(const CToneSvdManager& reader, std::istream& file, CTone& tone,
 
 } // namespace
 
-CSlotFileReader::CSlotFileReader(SOpenResult& failure) : mFailure(failure) {
-  // Unbuffered: each read goes straight into the reader's own buffer with one system call of
-  // the bytes it asks for, instead of filling (and allocating, per file) a buffer of 8 KB.
-  mFile.rdbuf()->pubsetbuf(nullptr, 0);
-}
+CSlotFileReader::CSlotFileReader(SOpenResult& failure) : mFailure(failure) {}
 
 bool CSlotFileReader::ReadPatch(const std::string& path, CPatch& patch) {
   return Read(path, patch, CPatchSvdManager());
@@ -56,29 +53,36 @@ bool CSlotFileReader::ReadTone(const std::string& path, CTone& tone) {
 template <class TRecord, class TReader>
 bool CSlotFileReader::Read(const std::string& path, TRecord& record, const TReader& reader) {
   errno = 0;
-  mFile.open(CZelFileDocument::SystemPath(path), std::ios::binary); // clears the old state
-  if (!mFile.is_open()) {
+  if (!mBuffer.Open(SystemPathOf(path))) {
     return Fail(EOpenFailure::kUnreadableFile, path, errno);
   }
+  mFile.clear();
   ESvdReadFailure reason = ESvdReadFailure::kNone;
   const bool wasRead = ReadHead(reader, mFile, record, reason);
-  const int readError = errno;
-  mFile.close();
+  const int readError = mBuffer.GetReadError();
+  const bool closed = mBuffer.Close();
+  if (readError != 0) {
+    return Fail(EOpenFailure::kUnreadableFile, path, readError);
+  }
   if (!wasRead) {
-    // Only a stream that broke has a system error to tell; a short or foreign file has none.
-    return Fail(OpenFailureOf(reason), path, reason == ESvdReadFailure::kNone ? readError : 0);
+    // A short or foreign file has no system error to tell.
+    return Fail(OpenFailureOf(reason), path, 0);
   }
-  if (mFile.fail()) {
-    return Fail(EOpenFailure::kUnreadableFile, path, errno);
-  }
-  return true;
+  return closed || Fail(EOpenFailure::kUnreadableFile, path, errno);
 }
 
 bool CSlotFileReader::CanOpen(const std::string& path) {
   // Nothing is read, so no stream is set up: an open and a close say all there is to say.
-  const StFileDescriptor file(
-      ::open(CZelFileDocument::SystemPath(path).c_str(), O_RDONLY | O_CLOEXEC));
+  const StFileDescriptor file(::open(SystemPathOf(path).c_str(), O_RDONLY | O_CLOEXEC));
   return file.IsOpen() || Fail(EOpenFailure::kUnreadableFile, path, errno);
+}
+
+const std::string& CSlotFileReader::SystemPathOf(const std::string& path) {
+  if (Domain().GetPathDelimiter() == "/") {
+    return path;
+  }
+  mSystemPath = CZelFileDocument::SystemPath(path);
+  return mSystemPath;
 }
 
 bool CSlotFileReader::Fail(EOpenFailure failure, const std::string& path, int systemErrorNumber) {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "LibMac/Utility/CFileDescriptorStreamBuf.h"
 #include "store/SOpenResult.h"
 
-#include <fstream>
+#include <istream>
 #include <string>
 
 namespace Bris {
@@ -12,7 +13,7 @@ class CTone;
 
 // Reads the slot files of one list while a project is read, and says which file failed and why.
 // One stream serves every file of the list: setting up a stream costs more than reading the few
-// bytes a reader needs.
+// bytes a reader needs, and its buffer reads straight from a file descriptor.
 class CSlotFileReader {
 public:
   // failure receives the reason of the first refused file; it is left alone on success.
@@ -29,10 +30,15 @@ public:
 private:
   template <class TRecord, class TReader>
   bool Read(const std::string& path, TRecord& record, const TReader& reader);
+  // The path as the system takes it: the path itself with "/" as the delimiter, so that no file
+  // costs a copy of its path.
+  const std::string& SystemPathOf(const std::string& path);
   bool Fail(EOpenFailure failure, const std::string& path, int systemErrorNumber);
 
   SOpenResult& mFailure;
-  std::ifstream mFile;
+  CFileDescriptorStreamBuf mBuffer;
+  std::istream mFile{&mBuffer};
+  std::string mSystemPath;
 };
 
 } // namespace Bris

@@ -37,6 +37,10 @@ template <class T> SField FieldOf(const std::vector<T>& values) {
   return {values.data(), values.size() * sizeof(T)};
 }
 
+SField FieldOf(const Bris::CByteBlock& bytes) {
+  return {bytes.data(), bytes.size()};
+}
+
 SField FieldOf(const std::string& text) {
   return {text.data(), text.size()};
 }

@@ -299,6 +299,17 @@ TEST(BriselToolTest, CleanImportSaveAsAndList_ChangeTheFolderOnlyWithoutDryRun) 
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Snapshot(temp / "Copy.prj"), saved);
   EXPECT_EQ(Snapshot(project), saved);
+  // A dry run into it names every file the save as would delete first, and deletes none.
+  run = Brisel({"save-as", project, temp / "Copy.prj", "--dry-run"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* sub : {"Patch", "Tone", "Wave"}) {
+    for (const auto& entry : fs::directory_iterator(temp / "Copy.prj" + "/" + sub)) {
+      EXPECT_NE(run.out.find("delete   " + entry.path().string()), std::string::npos)
+          << entry.path() << "\n"
+          << run.out;
+    }
+  }
+  EXPECT_EQ(Snapshot(temp / "Copy.prj"), saved);
   // Into a folder that holds files only with --yes.
   EXPECT_EQ(Brisel({"save-as", project, temp / "Copy.prj"}).status, 3);
   EXPECT_EQ(Brisel({"save-as", project, temp / "Copy.prj", "--yes"}).status, 0);

@@ -4,6 +4,7 @@
 #include "LibMac/Utility/Ux.h"
 #include "store/CFileOperations.h"
 #include "store/CProjectSession.h"
+#include "store/CSaveAsTarget.h"
 #include "store/CWritePlan.h"
 #include "store/FileExt.h"
 #include "tools/brisel/CToolContext.h"
@@ -16,7 +17,6 @@
 #include <filesystem>
 #include <list>
 #include <system_error>
-#include <vector>
 
 namespace BrisTool {
 
@@ -25,50 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kQuestionDeleteTargetFiles = 7;
-
-// The files a save as into target deletes first: its system files and the data files of its
-// subfolders.
-std::list<std::string> FilesToDelete(const std::string& target) {
-  std::list<std::string> files;
-  std::error_code error;
-  UFileUtils::ListFiles(target, Bris::FileExt_System, files, error);
-  const char* const* extensions[] = {Bris::FileExt_Patch, Bris::FileExt_Tone, Bris::FileExt_Wave};
-  for (int kind = 0; kind < 3; ++kind) {
-    UFileUtils::ListFiles(target + "/" + Bris::CZelFileDocument::sFolderName[kind],
-                          extensions[kind], files, error);
-  }
-  return files;
-}
-
-// The folders a plan checks the target against, made for the plan only: whatever this made is
-// removed again (only while still empty), so a dry run leaves the disk as it found it.
-class CPlanningFolders {
-public:
-  explicit CPlanningFolders(const std::string& target) {
-    Make(target);
-    for (const char* sub : Bris::CZelFileDocument::sFolderName) {
-      Make(target + "/" + sub);
-    }
-  }
-  ~CPlanningFolders() {
-    for (auto made = mMade.rbegin(); made != mMade.rend(); ++made) {
-      std::error_code error;
-      fs::remove(*made, error); // fails, and so keeps it, when anything was put inside
-    }
-  }
-  CPlanningFolders(const CPlanningFolders&) = delete;
-  CPlanningFolders& operator=(const CPlanningFolders&) = delete;
-
-private:
-  void Make(const std::string& folder) {
-    std::error_code error;
-    if (fs::create_directory(folder, error)) {
-      mMade.push_back(folder);
-    }
-  }
-
-  std::vector<std::string> mMade;
-};
 
 } // namespace
 
@@ -135,18 +91,13 @@ int CSaveAsCommand::Run(CToolContext& context) {
 int CSaveAsCommand::Preview(CToolContext& context, Bris::CProjectSession& session,
                             const std::string& target) {
   Bris::CWritePlan plan;
-  bool planned = false;
-  {
-    const CPlanningFolders folders(target);
-    planned = session.PlanSaveAs(target, plan);
-  }
-  if (!planned) {
+  if (!session.PlanSaveAs(target, plan)) {
     context.Err() << "brisel: " << target << ": the save would be refused: a file of the project "
                   << "cannot be read\n";
     return kExitFailed;
   }
   std::ostream& out = context.Out();
-  const std::list<std::string> deleted = FilesToDelete(target);
+  const std::list<std::string> deleted = Bris::CSaveAsTarget(target).FilesToDelete();
   if (!deleted.empty()) {
     out << "Delete " << deleted.size() << " file(s) already in " << target
         << " (asked first; --yes answers)\n";
