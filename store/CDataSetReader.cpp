@@ -1,11 +1,11 @@
 #include "store/CDataSetReader.h"
 
+#include "LibMac/Utility/UFileUtils.h"
 #include "domain/CZelData.h"
 #include "formats/CMemoFile.h"
 #include "store/CSlotFileReader.h"
 #include "store/CZelFileDocument.h"
 
-#include <fstream>
 #include <memory>
 #include <typeinfo>
 #include <vector>
@@ -133,9 +133,10 @@ void CDataSetReader::ReadMemo(EDataType kind) {
     return;
   }
   // A missing or unreadable memo file leaves the memos as they are.
-  std::ifstream in(CZelFileDocument::SystemPath(mData.mProjectPath + fileName));
-  if (in) {
-    CMemoFile::Read(in, *records);
+  std::string text;
+  if (UFileUtils::ReadWholeFile(CZelFileDocument::SystemPath(mData.mProjectPath + fileName),
+                                text)) {
+    CMemoFile::ReadText(text, *records);
   }
 }
 

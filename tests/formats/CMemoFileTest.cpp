@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 namespace {
@@ -58,6 +59,34 @@ TEST(CMemoFileTest, Read_IgnoresLinesBeyondTheLastSlot) {
   CMemoFile::Read(in, records);
   EXPECT_EQ(records[1]->GetMemo(3), "line 7");
   EXPECT_EQ(records.size(), 2u);
+}
+
+// A project's memo files are read from their whole bytes; that reading must take every input
+// exactly as the stream reading does (line ends, empty and overlong lines, zero bytes, the end).
+TEST(CMemoFileTest, ReadText_TakesEveryInputAsTheStreamReadingDoes) {
+  std::mt19937 random(20261208);
+  const char alphabet[] = {'a', 'b', ' ', '\n', '\n', '\r', '\0', 'z'};
+  for (int round = 0; round < 400; ++round) {
+    std::string text;
+    const int pieces = static_cast<int>(random() % 24);
+    for (int piece = 0; piece < pieces; ++piece) {
+      // Now and then a run long enough to pass the line limit.
+      const std::size_t run = random() % 8 == 0 ? 1000 + random() % 100 : random() % 4;
+      text.append(run, alphabet[random() % sizeof(alphabet)]);
+    }
+    const unsigned long slots = 1 + random() % 3;
+    auto streamed = Records(slots);
+    std::istringstream in(text);
+    CMemoFile::Read(in, streamed);
+    auto cut = Records(slots);
+    CMemoFile::ReadText(text, cut);
+    for (unsigned long slot = 0; slot < slots; ++slot) {
+      for (int line = 0; line < Bris::CParameter::kMemoLineCount; ++line) {
+        ASSERT_EQ(cut[slot]->GetMemo(line), streamed[slot]->GetMemo(line))
+            << "round " << round << ", slot " << slot << ", line " << line;
+      }
+    }
+  }
 }
 
 TEST(CMemoFileTest, Write_FourLinesPerRecordAndNeverALineFeedInsideAMemo) {
