@@ -2,6 +2,7 @@
 
 #include "domain/CZelData.h"
 #include "framework/CommandCodes.h"
+#include "gui_support/GuiTestSupport.h"
 #include "gui_support/RowDragPlayer.h"
 #include "support/DataSetChecker.h"
 #include "support/DataSetSnapshot.h"
@@ -17,7 +18,6 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QUrl>
 
 #include <fstream>
 
@@ -75,13 +75,7 @@ protected:
   }
 
   static std::unique_ptr<QMimeData> Files(const std::vector<std::string>& paths) {
-    auto mime = std::make_unique<QMimeData>();
-    QList<QUrl> urls;
-    for (const std::string& path : paths) {
-      urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
-    }
-    mime->setUrls(urls);
-    return mime;
+    return BrisTest::FileDragData(paths);
   }
 
   static std::string Alsa(const char* name) { return std::string(kAlsaSounds) + name; }

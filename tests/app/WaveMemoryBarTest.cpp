@@ -1,6 +1,7 @@
 #include "app/ProjectWindowFixture.h"
 
 #include "editing/CWaveMemoryMeter.h"
+#include "gui_support/GuiTestSupport.h"
 #include "gui_support/RowDragPlayer.h"
 #include "support/DataSetSnapshot.h"
 #include "views/CPatchTableView.h"
@@ -10,7 +11,6 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QMimeData>
-#include <QUrl>
 
 #include <filesystem>
 #include <fstream>
@@ -41,13 +41,7 @@ protected:
   }
 
   static std::unique_ptr<QMimeData> Files(const std::vector<std::string>& paths) {
-    auto mime = std::make_unique<QMimeData>();
-    QList<QUrl> urls;
-    for (const std::string& path : paths) {
-      urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
-    }
-    mime->setUrls(urls);
-    return mime;
+    return BrisTest::FileDragData(paths);
   }
 
   // Whether the window takes a drag of files moving over it.

@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QMimeData>
 #include <QPushButton>
 #include <QThread>
+#include <QUrl>
 
 #include <cstdlib>
 #include <filesystem>
@@ -130,6 +132,16 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     QThread::msleep(5);
   }
   return true;
+}
+
+std::unique_ptr<QMimeData> FileDragData(const std::vector<std::string>& paths) {
+  auto mime = std::make_unique<QMimeData>();
+  QList<QUrl> urls;
+  for (const std::string& path : paths) {
+    urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+  }
+  mime->setUrls(urls);
+  return mime;
 }
 
 } // namespace BrisTest

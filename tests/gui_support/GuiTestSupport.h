@@ -9,10 +9,12 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QDialog;
+class QMimeData;
 
 namespace BrisTest {
 
@@ -95,6 +97,9 @@ public:
 private:
   std::string mPath;
 };
+
+// What a file manager puts on a drag of these files: their URLs.
+std::unique_ptr<QMimeData> FileDragData(const std::vector<std::string>& paths);
 
 // Processes events until done() is true or timeoutMs passed; returns done().
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
