@@ -1,7 +1,5 @@
 #include "app/CLibrarianApp.h"
 
-#include "app/CLibrarySearch.h"
-
 #include "LibMac/Utility/PreferenceKeys.h"
 #include "LibMac/Utility/UFileUtils.h"
 #include "LibMac/Utility/UPreference.h"
@@ -17,8 +15,6 @@
 #include "app/CProjectChooser.h"
 #include "app/CProjectWindow.h"
 #include "app/CRecentProjectsMenu.h"
-#include "app/CSelectFontDialog.h"
-#include "app/CSetGridDialog.h"
 #include "app/CStartWindow.h"
 #include "app/SaveRecoveryAlerts.h"
 #include "app/UAppPreferences.h"
@@ -32,18 +28,15 @@
 #include "framework/CUnixSignalNotifier.h"
 #include "framework/CWindowMenu.h"
 #include "framework/UFontNumber.h"
-#include "framework/UWindowArrangement.h"
 #include "store/CFileOperations.h"
 #include "store/CWorkFolderLock.h"
 #include "store/CZelFileDocument.h"
 #include "store/FileExt.h"
-#include "views/CTableSettings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDialog>
 #include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -224,159 +217,37 @@ bool CLibrarianApp::eventFilter(QObject* watched, QEvent* event) {
 // --- Commands
 
 bool CLibrarianApp::ObeyCommand(CommandT command, void* param) {
-  switch (command) {
-  case kCmdUndo:
-    HandleUndo();
-    return true;
-  case kCmdFont:
-    HandleFont();
-    return true;
-  case kCmdGrid:
-    HandleGrid();
-    return true;
-  case kCmdCascade:
-    CascadeWindows();
-    return true;
-  case kCmdTileHorizontally:
-    TileWindowsHorizontally();
-    return true;
-  case kCmdTileVertically:
-    TileWindowsVertically();
-    return true;
-  case kCmdNew:
-    MakeNewDocument();
-    return true;
-  case kCmdOpen:
-    ChooseDocument();
-    return true;
-  case kCmdAbout:
-    ShowAboutBox();
-    return true;
-  case kCmdQuit:
-    DoQuit();
-    return true;
-  case kCmdFind:
-    GetLibrarySearch().ShowFindWindow();
-    return true;
-  case kCmdLibraryFolders:
-    GetLibrarySearch().EditLibraryFolders(FindTarget());
-    return true;
-  default:
-    break;
-  }
-  if (command != 0 && command == mHelpCommand) {
-    DoHelp();
-    return true;
-  }
-  if (mWindowMenu->ObeyCommand(command) || mRecentMenu->ObeyCommand(command)) {
-    return true;
-  }
-  return CCommander::ObeyCommand(command, param);
+  return mCommands.Obey(command) || CCommander::ObeyCommand(command, param);
 }
 
 void CLibrarianApp::FindCommandStatus(CommandT command, SCommandStatus& status) {
-  switch (command) {
-  case kCmdUndo:
-    status.enabled = Bris::Domain().IsUndoReady();
-    return;
-  case kCmdFont:
-  case kCmdGrid:
-  case kCmdCascade:
-  case kCmdTileHorizontally:
-  case kCmdTileVertically:
-  case kCmdNew:
-  case kCmdOpen:
-  case kCmdAbout:
-  case kCmdQuit:
-  case kCmdFind:
-  case kCmdLibraryFolders:
-    status.enabled = true;
-    return;
-  default:
-    break;
+  if (!mCommands.FindStatus(command, status)) {
+    CCommander::FindCommandStatus(command, status);
   }
-  if (command != 0 && command == mHelpCommand) {
-    status.enabled = true;
-    return;
-  }
-  if (mWindowMenu->FindCommandStatus(command, status, GetSelectedWindow()) ||
-      mRecentMenu->FindCommandStatus(command, status)) {
-    return;
-  }
-  CCommander::FindCommandStatus(command, status);
 }
 
 void CLibrarianApp::HandleUndo() {
-  Bris::CDomain& domain = Bris::Domain();
-  if (!domain.IsUndoReady()) {
-    return;
-  }
-  domain.Undo();
-  for (const std::unique_ptr<CDocument>& document : mDocuments) {
-    for (int slot = 0; slot < Bris::CDomain::kUndoSlotCount; ++slot) {
-      const Bris::CZelData* data = domain.GetUndoDoc(slot);
-      if (data != nullptr && document->UsesData(data)) {
-        document->HandleUndoApplied();
-        break;
-      }
-    }
-  }
+  mCommands.HandleUndo();
 }
 
 bool CLibrarianApp::HandleFont() {
-  short fontNumber = CTableSettings::sFontNum;
-  short fontSize = CTableSettings::sFontSize;
-  if (!CSelectFontDialog::OpenDialog(FindTarget(), QString::fromLatin1(kFontPreviewText),
-                                     fontNumber, fontSize)) {
-    return false;
-  }
-  CTableSettings::SetFont(fontNumber, fontSize);
-  emit FontChanged(fontNumber, fontSize);
-  return true;
+  return mCommands.HandleFont();
 }
 
 bool CLibrarianApp::HandleGrid() {
-  int gridState = CTableSettings::sGridState;
-  if (!CSetGridDialog::OpenDialog(FindTarget(), gridState)) {
-    return false;
-  }
-  CTableSettings::SetGridState(static_cast<signed char>(gridState));
-  emit GridChanged(gridState);
-  return true;
-}
-
-void CLibrarianApp::ArrangeWindows(const std::vector<QRect>& rects, bool mostRecentFirst) {
-  const std::vector<QWidget*> windows = GetWindowsInActivationOrder();
-  const int count = static_cast<int>(windows.size());
-  std::vector<int> raiseOrder;
-  for (int i = 0; i < count; ++i) {
-    raiseOrder.push_back(mostRecentFirst ? count - 1 - i : i);
-  }
-  if (mostRecentFirst && count > 0) {
-    raiseOrder.push_back(count - 1); // the most recently activated ends on top
-  }
-  UWindowArrangement::ApplyRects(windows, rects, raiseOrder);
+  return mCommands.HandleGrid();
 }
 
 void CLibrarianApp::CascadeWindows(int step, int count) {
-  const int windowCount = static_cast<int>(GetWindowsInActivationOrder().size());
-  ArrangeWindows(UWindowArrangement::CalcCascadeRects(UWindowArrangement::GetScreenArea(),
-                                                      windowCount, step, count),
-                 false);
+  mArranger.Cascade(step, count);
 }
 
 void CLibrarianApp::TileWindowsHorizontally(int maxRows) {
-  const int windowCount = static_cast<int>(GetWindowsInActivationOrder().size());
-  ArrangeWindows(UWindowArrangement::CalcTileHorizontallyRects(UWindowArrangement::GetScreenArea(),
-                                                               windowCount, maxRows),
-                 true);
+  mArranger.TileHorizontally(maxRows);
 }
 
 void CLibrarianApp::TileWindowsVertically(int maxColumns) {
-  const int windowCount = static_cast<int>(GetWindowsInActivationOrder().size());
-  ArrangeWindows(UWindowArrangement::CalcTileVerticallyRects(UWindowArrangement::GetScreenArea(),
-                                                             windowCount, maxColumns),
-                 true);
+  mArranger.TileVertically(maxColumns);
 }
 
 void CLibrarianApp::DoHelp() {
@@ -536,7 +407,7 @@ void CLibrarianApp::ShowOrHideStartWindow() {
   if (mStartWindow == nullptr) {
     return;
   }
-  if (mDocuments.empty() && !mQuitting) {
+  if (mDocuments.empty() && !mQuit.IsQuitting()) {
     mStartWindow->show();
   } else {
     mStartWindow->hide();
@@ -556,50 +427,11 @@ void CLibrarianApp::BringFrontWindowForward() {
 // --- Quitting
 
 void CLibrarianApp::DoQuit() {
-  if (mQuitting) {
-    return;
-  }
-  mQuitting = true;
-  // The front window first, as the user sees them; documents without a window last.
-  std::vector<CDocument*> order;
-  const std::vector<QWidget*> windows = GetWindowsInActivationOrder();
-  for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
-    order.push_back(FindDocumentOfWindow(*window));
-  }
-  for (CDocument* document : GetDocuments()) {
-    if (std::find(order.begin(), order.end(), document) == order.end()) {
-      order.push_back(document);
-    }
-  }
-  // Every modified project is asked before any window closes, so that a Cancel keeps them all.
-  order.erase(std::remove(order.begin(), order.end(), nullptr), order.end());
-  for (CDocument* document : order) {
-    if (!document->AttemptClose()) {
-      mQuitting = false;
-      ShowOrHideStartWindow();
-      return;
-    }
-  }
-  for (CDocument* document : order) {
-    CloseDocument(document, false);
-  }
-  if (mStartWindow != nullptr) {
-    mStartWindow->hide();
-  }
-  QCoreApplication::exit(0);
+  mQuit.DoQuit();
 }
 
 void CLibrarianApp::HandleQuitSignal() {
-  if (mQuitting) {
-    return;
-  }
-  // A modal dialog or alert runs its own event loop: cancel it, then quit once it has returned.
-  if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-    dialog->reject();
-    QTimer::singleShot(0, this, &CLibrarianApp::HandleQuitSignal);
-    return;
-  }
-  DoQuit();
+  mQuit.HandleQuitSignal();
 }
 
 // --- Preferences and work folder

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/CAppCommands.h"
 #include "app/CAppMenus.h"
+#include "app/CQuitHandler.h"
+#include "app/CWindowArranger.h"
 #include "framework/CCommander.h"
 
 #include <QKeySequence>
@@ -154,11 +157,12 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  friend class CQuitHandler;
+
   void SetUpHelpMenu();
   void InitializeZel();
   void ShowOrHideStartWindow();
   void DeleteClosedDocuments();
-  void ArrangeWindows(const std::vector<QRect>& rects, bool mostRecentFirst);
 
   static inline CLibrarianApp* sApp = nullptr;
 
@@ -166,6 +170,9 @@ private:
   CWindowMenu* mWindowMenu;
   CRecentProjectsMenu* mRecentMenu = nullptr;
   CAppMenus mMenus{*this};
+  CAppCommands mCommands{*this};
+  CWindowArranger mArranger{*this};
+  CQuitHandler mQuit{*this};
   CommandT mHelpCommand = 0;
   std::unique_ptr<CStartWindow> mStartWindow;
   std::unique_ptr<CUnixSignalNotifier> mSignalNotifier;
@@ -178,7 +185,6 @@ private:
   std::unique_ptr<Bris::CTrash> mTrash;
   std::unique_ptr<Bris::CWorkFolderLock> mWorkFolderLock;
   bool mPreferencesLoaded = false;
-  bool mQuitting = false;
   // Last, so that its index threads end before the documents go.
   std::unique_ptr<CLibrarySearch> mLibrarySearch;
 };

@@ -1,18 +1,11 @@
 #include "app/CProjectWindow.h"
 
-#include "LibMac/Utility/PreferenceKeys.h"
 #include "LibMac/Utility/UFileUtils.h"
-#include "LibMac/Utility/UPreference.h"
-#include "Zel/Generic/CErrorOut.h"
-#include "app/CCleanProjectDialog.h"
-#include "app/CImportProgress.h"
-#include "app/CImportWaveChooser.h"
 #include "app/CLibrarianApp.h"
 #include "app/CLibrarianDoc.h"
 #include "app/FileDropRules.h"
 #include "app/UColumnWidths.h"
-#include "app/UImportPaths.h"
-#include "domain/CDomain.h"
+#include "app/UWindowSizePref.h"
 #include "domain/CZelData.h"
 #include "framework/CPostTaskHandler.h"
 #include "framework/DialogText.h"
@@ -46,27 +39,13 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <filesystem>
 #include <iterator>
 #include <optional>
 #include <utility>
 
 namespace {
 
-constexpr int kErrorImport = 9;
 constexpr int kDefaultHeight = 720;
-
-// The clean options in the preferences, in the domain's order.
-const std::pair<const char*, const char*> kCleanOptionKeys[] = {
-    {kPrefWaveOption, kPrefWaveState},
-    {kPrefToneOption, kPrefToneState},
-    {kPrefTnumOption, kPrefTnumState},
-    {kPrefPnumOption, kPrefPnumState},
-};
-
-std::string FileNameOf(const std::string& path) {
-  return std::filesystem::path(path).filename().string();
-}
 
 } // namespace
 
@@ -168,7 +147,8 @@ void CProjectWindow::Initialize(CLibrarianDoc* document) {
       fittingWidth += width;
     }
   }
-  UColumnWidths::ShareSpareWidth(widths, stored, TargetWindowWidth() - fittingWidth);
+  UColumnWidths::ShareSpareWidth(widths, stored,
+                                 UWindowSizePref::TargetWindowWidth() - fittingWidth);
   QList<int> paneWidths;
   for (Bris::CParameter::EDataType kind : kinds) {
     CColumnHeader* header = GetHeader(kind);
@@ -198,27 +178,8 @@ int CProjectWindow::WindowChromeWidth(int paneCount) const {
   return margins.left() + margins.right() + mLists->handleWidth() * (paneCount - 1);
 }
 
-std::optional<QSize> CProjectWindow::StoredWindowSize() {
-  if (UPreference::SeekTag(kPrefGeneralSettings, false)) {
-    UPreference::Point size;
-    UPreference::GetParamPoint(kPrefWindowSize, size, nullptr);
-    if (size.v > 0 && size.h > 0) {
-      return QSize(static_cast<int>(size.h), static_cast<int>(size.v));
-    }
-  }
-  return std::nullopt;
-}
-
-int CProjectWindow::TargetWindowWidth() {
-  if (const std::optional<QSize> stored = StoredWindowSize()) {
-    return stored->width();
-  }
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->availableGeometry().width() : 0;
-}
-
 void CProjectWindow::ResizeToStoredOrFittingSize(const QList<int>& paneWidths) {
-  if (const std::optional<QSize> stored = StoredWindowSize()) {
+  if (const std::optional<QSize> stored = UWindowSizePref::Load()) {
     resize(*stored);
     return;
   }
@@ -273,11 +234,6 @@ void CProjectWindow::UpdateWaveSize() {
     mWaveSizeText->setText(DialogText::FromSystemEncoding(mDocument->GetTotalWaveSize()));
     mWaveMemoryBar->SetUsedBytes(mDocument->GetStore().GetTotalWaveSizeValue());
   }
-}
-
-Bris::SWaveMemoryForecast
-CProjectWindow::ForecastImportWaveMemory(const std::vector<std::string>& files) const {
-  return Bris::ForecastImportWaveMemory(mDocument->GetStore(), UImportPaths::ForImport(files));
 }
 
 void CProjectWindow::ShowWaveMemoryForecast(
@@ -382,16 +338,8 @@ bool CProjectWindow::event(QEvent* event) {
 void CProjectWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (mInitialized && isVisible()) {
-    SaveWindowSize();
+    UWindowSizePref::Save(size());
   }
-}
-
-void CProjectWindow::SaveWindowSize() const {
-  UPreference::SeekTag(kPrefGeneralSettings, true);
-  UPreference::Point size;
-  size.v = height();
-  size.h = width();
-  UPreference::SetParamPoint(kPrefWindowSize, size);
 }
 
 void CProjectWindow::closeEvent(QCloseEvent* event) {
@@ -434,108 +382,30 @@ void CProjectWindow::FindCommandStatus(CommandT command, SCommandStatus& status)
 // --- Clean Project
 
 bool CProjectWindow::HandleCleanProject() {
-  Bris::CDomain& domain = Bris::Domain();
-  CCleanProjectDialog::Options options{};
-  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
-    options[static_cast<std::size_t>(i)] = domain.GetCleanOption(i) != 0 ? 1 : 0;
-  }
-  if (!CCleanProjectDialog::AskOptions(this, options)) {
-    return false;
-  }
-  for (int i = 0; i < Bris::CDomain::kCleanOptionCount; ++i) {
-    const int value = options[static_cast<std::size_t>(i)];
-    domain.SetCleanOption(i, value);
-    UPreference::SeekTag(kCleanOptionKeys[i].first, true);
-    UPreference::SetParamValue(kCleanOptionKeys[i].second, value);
-  }
-  Bris::CZelData& data = mDocument->GetZelData();
-  domain.ClearUndoDoc();
-  domain.CopyToUndoBuffer(Bris::CDomain::kUndoAll, &data);
-  mDocument->GetStore().CleanProject();
-  mDocument->SetModified(true);
-  ClearTableSelection();
-  UpdateContents();
-  return true;
+  return mCleanProject.HandleCleanProject();
 }
 
 // --- Import Waves
 
 void CProjectWindow::AskImportWaves() {
-  CImportWaveChooser chooser;
-  if (!chooser.AskOpenFile(this)) {
-    return;
-  }
-  std::vector<std::string> files;
-  for (int i = 0; i < chooser.GetNumberOfFiles(); ++i) {
-    files.push_back(chooser.GetFileSpec(i));
-  }
-  if (!ImportWavesFilter(files)) {
-    return;
-  }
-  HandleImportWaves(files);
+  mWaveImport.AskImportWaves();
 }
 
 bool CProjectWindow::ImportWavesFilter(const std::vector<std::string>& files) {
-  for (const std::string& file : files) {
-    if (!IsValidFileName(FileNameOf(file))) {
-      CErrorOut::ErrorAlert(kErrorImport);
-      return false;
-    }
-  }
-  return true;
+  return CWaveImportHandler::ImportWavesFilter(files);
 }
 
 bool CProjectWindow::IsValidFileName(const std::string& name) {
-  std::string lower = name;
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  static const char* const kExtensions[] = {".wav", ".w00", ".aiff", ".aif", ".vpw"};
-  for (const char* extension : kExtensions) {
-    const std::string::size_type found = lower.find(extension);
-    if (found == std::string::npos) {
-      continue;
-    }
-    const std::string stem = name.substr(0, found + std::char_traits<char>::length(extension));
-    if (stem.empty() || stem.front() == '.') {
-      return false;
-    }
-    return stem.find_first_of("\"*/:<>?|") == std::string::npos;
-  }
-  return false;
+  return CWaveImportHandler::IsValidFileName(name);
 }
 
 int CProjectWindow::HandleImportWaves(const std::vector<std::string>& files) {
-  const std::list<std::string> paths = UImportPaths::ForImport(files);
-  Bris::CZelData& data = mDocument->GetZelData();
-  const std::vector<unsigned int> freeIndexes = data.GetDeletedIndexes(Bris::CParameter::kWave);
-  // Shown while the import runs, so that its alert, should it refuse, has the meter beside it.
-  mWaveMemoryBar->ShowForecast(Bris::ForecastImportWaveMemory(mDocument->GetStore(), paths),
-                               Bris::CWaveMemoryMeter::EOperation::kImport);
-  CImportProgress progress(this);
-  const int imported = mDocument->GetStore().ImportWaves(paths, progress.Observer());
-  mWaveMemoryBar->ClearForecast();
-  if (imported <= 0) {
-    // A copy that failed part-way keeps the waves copied before it: they are unsaved changes.
-    if (data.GetDeletedIndexes(Bris::CParameter::kWave).size() < freeIndexes.size()) {
-      mDocument->SetModified(true);
-      UpdateContents();
-    }
-    return 0;
-  }
-  const std::size_t count = std::min(static_cast<std::size_t>(imported), freeIndexes.size());
-  mWaveTable->ClearSelection();
-  for (std::size_t i = 0; i < count; ++i) {
-    const int waveRow = static_cast<int>(freeIndexes[i]) + 1;
-    mWaveTable->SelectRow(waveRow, true);
-  }
-  mWaveTable->SelectReferredItems();
-  mDocument->SetModified(true);
-  UpdateContents();
-  if (count > 0) {
-    mWaveTable->ScrollRowIntoView(static_cast<int>(freeIndexes[0]) + 1);
-  }
-  return imported;
+  return mWaveImport.HandleImportWaves(files);
+}
+
+Bris::SWaveMemoryForecast
+CProjectWindow::ForecastImportWaveMemory(const std::vector<std::string>& files) const {
+  return mWaveImport.ForecastImportWaveMemory(files);
 }
 
 // --- Files dropped from the desktop

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/CCleanProjectHandler.h"
 #include "app/CProjectWindowDropTarget.h"
+#include "app/CWaveImportHandler.h"
 #include "domain/CParameter.h"
 #include "framework/CCommander.h"
 #include "framework/CDragActivateTask.h"
@@ -150,16 +152,11 @@ protected:
 private:
   void BuildPanes();
   void HandlePostTask(std::int32_t task, void* data);
-  void SaveWindowSize() const;
   // The stored window size, else one that shows every column of the three lists.
   void ResizeToStoredOrFittingSize(const QList<int>& paneWidths);
   // A list's frame and scroll bar; the window's margins and splitter handles.
   int PaneChromeWidth(Bris::CParameter::EDataType kind) const;
   int WindowChromeWidth(int paneCount) const;
-  // The window size of the preferences ("General Settings"), when one is stored.
-  static std::optional<QSize> StoredWindowSize();
-  // The width a new window will have: the stored one, else the screen's.
-  static int TargetWindowWidth();
 
   CLibrarianDoc* mDocument;
   CPatchTableView* mPatchTable = nullptr;
@@ -177,5 +174,7 @@ private:
   std::vector<std::string> mPendingImport;
   std::string mPendingProject;
   CProjectWindowDropTarget mDropTarget{*this};
+  CCleanProjectHandler mCleanProject{*this};
+  CWaveImportHandler mWaveImport{*this};
   bool mInitialized = false;
 };

@@ -26,14 +26,6 @@ namespace {
 constexpr int kDefaultColumnWidth = 80;
 constexpr int kTextInset = 3;
 
-bool IsCommandHeld(Qt::KeyboardModifiers modifiers) {
-  return modifiers.testFlag(Qt::ControlModifier);
-}
-
-bool IsShiftHeld(Qt::KeyboardModifiers modifiers) {
-  return modifiers.testFlag(Qt::ShiftModifier);
-}
-
 } // namespace
 
 CBaseTableView::CBaseTableView(QWidget* parent) : CTableViewEx(parent) {
@@ -308,106 +300,26 @@ void CBaseTableView::HandleRename(int row, int col) {
 }
 
 bool CBaseTableView::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
-  switch (key) {
-  case Qt::Key_Backspace: {
-    SCommandStatus status;
-    FindCommandStatus(kCmdDelete, status);
-    if (status.enabled) {
-      ObeyCommand(kCmdDelete);
-    }
-    return true;
-  }
-  case Qt::Key_Up:
-    UpArrow(IsShiftHeld(modifiers));
-    return true;
-  case Qt::Key_Down:
-    DownArrow(IsShiftHeld(modifiers));
-    return true;
-  case Qt::Key_Enter:
-  case Qt::Key_Return:
-    return true;
-  default:
-    return false;
-  }
+  return mSelectionInput.HandleKey(key, modifiers);
 }
 
 void CBaseTableView::UpArrow(bool extend) {
-  // A filter's hidden rows are stepped over, so the selection never lands out of sight.
-  const int first = GetFirstSelectedRow();
-  const int newRow = GetShownRowAbove(first == 0 ? GetRowCount() + 1 : first);
-  if (newRow != 0) {
-    SelectRow(newRow, extend);
-    if (!extend) {
-      mSelection.SetAnchor(newRow);
-    }
-    ScrollRowIntoView(newRow);
-  }
-  SelectReferredItems();
+  mSelectionInput.UpArrow(extend);
 }
 
 void CBaseTableView::DownArrow(bool extend) {
-  const int last = GetLastSelectedRow();
-  const int newRow = GetShownRowBelow(last);
-  if (newRow != 0) {
-    SelectRow(newRow, extend);
-    if (!extend) {
-      mSelection.SetAnchor(newRow);
-    }
-    ScrollRowIntoView(newRow);
-  }
-  SelectReferredItems();
+  mSelectionInput.DownArrow(extend);
 }
 
 // --- Mouse
 
 void CBaseTableView::HandleClick(int row, int col, Qt::KeyboardModifiers modifiers,
                                  int clickCount) {
-  if (row < 1 || row > GetRowCount() || col < 1 || col > GetColCount()) {
-    return;
-  }
-  setFocus(Qt::MouseFocusReason);
-  if (clickCount >= 2) {
-    ClearSelection();
-    SelectRow(row, false);
-    mSelection.SetAnchor(row);
-    SelectReferredItems();
-    HandleRename(row, col);
-  } else {
-    ClickSelect(row, modifiers, clickCount);
-    SelectReferredItems();
-  }
-  Refresh();
-}
-
-void CBaseTableView::ClickSelect(int row, Qt::KeyboardModifiers modifiers, int clickCount) {
-  if (IsCommandHeld(modifiers)) {
-    if (!IsRowSelected(row)) {
-      SelectRow(row, true);
-    } else if (clickCount < 2) {
-      UnselectRow(row);
-      mSelection.SetAnchor(0);
-    }
-  } else if (IsShiftHeld(modifiers)) {
-    if (mSelection.GetAnchor() == 0) {
-      if (!IsRowSelected(row)) {
-        SelectRow(row, false);
-      }
-    } else {
-      const int anchor = mSelection.GetAnchor();
-      SelectRows(std::min(anchor, row), std::max(anchor, row), false);
-    }
-  } else {
-    SelectRow(row, false);
-    mSelection.SetAnchor(row);
-  }
+  mSelectionInput.HandleClick(row, col, modifiers, clickCount);
 }
 
 void CBaseTableView::HandleClickOutside(Qt::KeyboardModifiers modifiers) {
-  setFocus(Qt::MouseFocusReason);
-  if (!IsCommandHeld(modifiers) && !IsShiftHeld(modifiers)) {
-    ClearSelection();
-    SelectReferredItems();
-  }
+  mSelectionInput.HandleClickOutside(modifiers);
 }
 
 // --- Drawing

@@ -9,6 +9,7 @@
 #include "views/CTableDropTarget.h"
 #include "views/CTableMarquee.h"
 #include "views/CTableMouseTracker.h"
+#include "views/CTableSelectionInput.h"
 #include "views/CTableViewEx.h"
 #include "views/CUnwritableWarning.h"
 
@@ -39,9 +40,9 @@ class CZelData;
 // Every behaviour is reachable through a handler (HandleClick, HandleKey, HandleRename, ...), so
 // it can be driven without a screen; the Qt event handlers only translate events into them. Each
 // responsibility lives in a part of its own (the row selection, the marquee, the mouse, cell
-// painting, cell editing, the drag source, the drop target, the unwritable warning); the view
-// keeps the operations and passes them on. It reaches its window and document only through
-// ITableHost.
+// painting, cell editing, keys and clicks, the drag source, the drop target, the unwritable
+// warning); the view keeps the operations and passes them on. It reaches its window and document
+// only through ITableHost.
 class CBaseTableView : public CTableViewEx, public CCommander {
   Q_OBJECT
 
@@ -256,9 +257,8 @@ private:
   friend class CTableCellEditor;
   friend class CTableCellPainter;
   friend class CTableMarquee;
+  friend class CTableSelectionInput;
   friend class CUnwritableWarning;
-
-  void ClickSelect(int row, Qt::KeyboardModifiers modifiers, int clickCount);
 
   ITableHost* mHost = nullptr;
   CColumnHeader* mHeader = nullptr;
@@ -266,6 +266,7 @@ private:
   CRowSelection mSelection;
   CTableMarquee mMarquee{*this};
   CTableMouseTracker mMouse{*this};
+  CTableSelectionInput mSelectionInput{*this};
   CTableCellPainter mCellPainter{*this};
   CTableCellEditor mCellEditor{*this};
   CTableDragSource mDragSource{*this};
