@@ -3,8 +3,8 @@
 #include "app/CFolderBar.h"
 #include "app/CFolderPlaces.h"
 #include "app/CImportWaveChooser.h"
+#include "app/UChooserParts.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -56,10 +56,8 @@ CImportChooserDialog::CImportChooserDialog(const QString& title, const QString& 
   setWindowTitle(title);
   resize(760, 480);
 
-  mModel->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
-  mModel->setReadOnly(true);
-  mModel->setIconProvider(mIcons.get());
-  mModel->setRootPath(QString());
+  UChooserParts::SetUpFileModel(*mModel, *mIcons,
+                                QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
   mFilter->setSourceModel(mModel);
 
   auto* layout = new QVBoxLayout(this);
@@ -74,16 +72,9 @@ CImportChooserDialog::CImportChooserDialog(const QString& title, const QString& 
   middle->addWidget(mBrowser, 1);
   layout->addLayout(middle, 1);
 
-  mPathText->setObjectName(QStringLiteral("Path"));
-  mPathText->setTextFormat(Qt::PlainText);
-  mPathText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  UChooserParts::SetUpPathText(*mPathText);
   layout->addWidget(mPathText);
-
-  auto* buttons = new QDialogButtonBox(this);
-  mChooseButton = buttons->addButton(chooseLabel, QDialogButtonBox::AcceptRole);
-  mChooseButton->setObjectName(QStringLiteral("Choose"));
-  buttons->addButton(QDialogButtonBox::Cancel);
-  layout->addWidget(buttons);
+  mChooseButton = UChooserParts::AddChooseButtons(*this, *layout, chooseLabel);
 
   connect(mFolderBar, &CFolderBar::LocationChosen, this, &CImportChooserDialog::SetLocation);
   connect(places, &CFolderPlaces::PlaceChosen, this, &CImportChooserDialog::SetLocation);
@@ -91,7 +82,6 @@ CImportChooserDialog::CImportChooserDialog(const QString& title, const QString& 
           &CImportChooserDialog::UpdateForSelection);
   connect(mBrowser, &QTreeView::activated, this, &CImportChooserDialog::OpenSelectedEntry);
   connect(mChooseButton, &QPushButton::clicked, this, &CImportChooserDialog::ChooseSelectedFiles);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   mChooseButton->setDefault(true);
   mBrowser->setFocus(); // the arrow keys move through the files at once
@@ -104,13 +94,7 @@ CImportChooserDialog::~CImportChooserDialog() {
 }
 
 void CImportChooserDialog::SetUpBrowser() {
-  mBrowser->setObjectName(QStringLiteral("Browser"));
-  mBrowser->setModel(mFilter);
-  mBrowser->setRootIsDecorated(false);
-  mBrowser->setItemsExpandable(false);
-  mBrowser->setSortingEnabled(true);
-  mBrowser->sortByColumn(kNameColumn, Qt::AscendingOrder);
-  mBrowser->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  UChooserParts::SetUpBrowser(*mBrowser, mFilter, QAbstractItemView::ExtendedSelection);
   mBrowser->setSelectionBehavior(QAbstractItemView::SelectRows);
   mBrowser->setColumnHidden(kKindColumn, true);
   // Sizes and dates take the room they need, so that "133 KiB" is never cut to "133...".

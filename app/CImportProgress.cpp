@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <filesystem>
-
 CImportProgress::CImportProgress(QWidget* parent)
     : mWindow(std::make_unique<CProgressWindow>(
           QCoreApplication::translate("CImportProgress", "Importing Waves"),
@@ -17,9 +15,7 @@ CImportProgress::~CImportProgress() = default;
 Bris::CZelFileDocument::ImportObserver CImportProgress::Observer() {
   CProgressWindow* window = mWindow.get();
   return [window](std::size_t fileIndex, std::size_t fileCount, const std::string& path) {
-    window->SetStep(
-        fileIndex, fileCount,
-        DialogText::FromSystemEncoding(std::filesystem::path(path).filename().string()));
+    window->SetStep(fileIndex, fileCount, DialogText::FileNameOf(path));
     return !window->IsCancelled();
   };
 }

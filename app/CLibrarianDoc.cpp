@@ -83,7 +83,7 @@ bool CLibrarianDoc::IsModified() {
 QString CLibrarianDoc::GetDescriptor() const {
   const std::string& folder = mSession->GetFolderPath();
   if (mSpecified && !folder.empty()) {
-    return DialogText::FromSystemEncoding(fs::path(folder).filename().string());
+    return DialogText::FileNameOf(folder);
   }
   QString title = mTitle;
   if (title.endsWith(QLatin1Char('*'))) {
@@ -326,9 +326,7 @@ bool CLibrarianDoc::DoAESave(const std::string& targetPath) {
   };
   ESaveResult result = ESaveResult::kRefused;
   {
-    StSaveProgress progress(
-        GetStore(), DialogText::FromSystemEncoding(fs::path(targetPath).filename().string()),
-        mWindow.get());
+    StSaveProgress progress(GetStore(), DialogText::FileNameOf(targetPath), mWindow.get());
     result = mSession->SaveAs(targetPath, confirmDeletingFiles);
   }
   const bool saved = ShowSaveResult(result, wasModified);

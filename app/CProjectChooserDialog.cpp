@@ -4,10 +4,10 @@
 #include "app/CFolderBar.h"
 #include "app/CFolderNameDialog.h"
 #include "app/CFolderPlaces.h"
+#include "app/UChooserParts.h"
 #include "framework/DialogText.h"
 #include "store/FileExt.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -37,10 +37,7 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
   setWindowTitle(title);
   resize(720, 480);
 
-  mModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  mModel->setReadOnly(true);
-  mModel->setIconProvider(mIcons.get());
-  mModel->setRootPath(QString());
+  UChooserParts::SetUpFileModel(*mModel, *mIcons, QDir::AllDirs | QDir::NoDotAndDotDot);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(mFolderBar);
@@ -49,13 +46,7 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
   auto* places = new CFolderPlaces(this);
   middle->addWidget(places);
 
-  mBrowser->setObjectName(QStringLiteral("Browser"));
-  mBrowser->setModel(mModel);
-  mBrowser->setRootIsDecorated(false);
-  mBrowser->setItemsExpandable(false);
-  mBrowser->setSortingEnabled(true);
-  mBrowser->sortByColumn(0, Qt::AscendingOrder);
-  mBrowser->setSelectionMode(QAbstractItemView::SingleSelection);
+  UChooserParts::SetUpBrowser(*mBrowser, mModel, QAbstractItemView::SingleSelection);
   mBrowser->setColumnHidden(1, true); // size
   mBrowser->setColumnHidden(2, true); // kind
   mBrowser->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -68,18 +59,12 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
   mNewProjectButton->setObjectName(QStringLiteral("NewP"));
   mNewProjectButton->setEnabled(!newProjectDisabled);
   mNewProjectButton->setAutoDefault(false);
-  mPathText->setObjectName(QStringLiteral("Path"));
-  mPathText->setTextFormat(Qt::PlainText);
-  mPathText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  UChooserParts::SetUpPathText(*mPathText);
   customLayout->addWidget(mNewProjectButton);
   customLayout->addWidget(mPathText, 1);
   layout->addWidget(custom);
 
-  auto* buttons = new QDialogButtonBox(this);
-  mChooseButton = buttons->addButton(chooseLabel, QDialogButtonBox::AcceptRole);
-  mChooseButton->setObjectName(QStringLiteral("Choose"));
-  buttons->addButton(QDialogButtonBox::Cancel);
-  layout->addWidget(buttons);
+  mChooseButton = UChooserParts::AddChooseButtons(*this, *layout, chooseLabel);
 
   connect(mFolderBar, &CFolderBar::LocationChosen, this, &CProjectChooserDialog::SetLocation);
   connect(places, &CFolderPlaces::PlaceChosen, this, &CProjectChooserDialog::SetLocation);
@@ -89,7 +74,6 @@ CProjectChooserDialog::CProjectChooserDialog(bool newProjectDisabled, const QStr
   connect(mNewProjectButton, &QPushButton::clicked, this, &CProjectChooserDialog::HandleNewProject);
   connect(mChooseButton, &QPushButton::clicked, this,
           &CProjectChooserDialog::ChooseSelectedProject);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   mChooseButton->setDefault(true);
   UpdateForSelection();

@@ -9,8 +9,6 @@
 #include "store/CWritePlan.h"
 #include "store/CWritePlanSummary.h"
 
-#include <filesystem>
-
 namespace {
 
 constexpr int kErrorSave = 2;
@@ -18,8 +16,7 @@ constexpr int kErrorSave = 2;
 using EMode = CSavePreviewDialog::EMode;
 
 QString ProjectName(const Bris::CProjectSession& session) {
-  return DialogText::FromSystemEncoding(
-      std::filesystem::path(session.GetFolderPath()).filename().string());
+  return DialogText::FileNameOf(session.GetFolderPath());
 }
 
 // Runs the dialog; the check box's state becomes the preference whichever button ends it.

@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <filesystem>
-
 StSaveProgress::StSaveProgress(Bris::CZelFileDocument& store, const QString& projectName,
                                QWidget* parent)
     : mStore(store),
@@ -17,9 +15,7 @@ StSaveProgress::StSaveProgress(Bris::CZelFileDocument& store, const QString& pro
   CProgressWindow* window = mWindow.get();
   mStore.SetWriteStepObserver(
       [window](std::size_t stepIndex, std::size_t stepCount, const std::string& path) {
-        window->SetStep(
-            stepIndex, stepCount,
-            DialogText::FromSystemEncoding(std::filesystem::path(path).filename().string()));
+        window->SetStep(stepIndex, stepCount, DialogText::FileNameOf(path));
       });
 }
 

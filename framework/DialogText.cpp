@@ -1,7 +1,10 @@
 #include "framework/DialogText.h"
 
 #include "LibMac/Utility/UFileUtils.h"
+#include "LibMac/Utility/Ux.h"
 #include "LibMac/Utility/ZelString.h"
+
+#include <filesystem>
 
 namespace DialogText {
 
@@ -118,6 +121,11 @@ QString FromSystemEncoding(const std::string& text) {
 
 std::string ToSystemEncoding(const QString& text) {
   return UFileUtils::UTF8ToSystemEncoding(text.toStdString());
+}
+
+QString FileNameOf(const std::string& path) {
+  return FromSystemEncoding(
+      std::filesystem::path(Ux::WithoutTrailingSlash(path)).filename().string());
 }
 
 } // namespace DialogText

@@ -28,5 +28,7 @@ QString WithProjectExtension(const QString& name);
 // The conversion between the core's byte strings and the user interface's text.
 QString FromSystemEncoding(const std::string& text);
 std::string ToSystemEncoding(const QString& text);
+// The last part of a path (a file's or a folder's name, a trailing "/" ignored), as shown.
+QString FileNameOf(const std::string& path);
 
 } // namespace DialogText

@@ -1,5 +1,6 @@
 #include "store/CWritePlanSummary.h"
 
+#include "LibMac/Utility/ZelString.h"
 #include "domain/CParameter.h"
 #include "store/CZelFileDocument.h"
 
@@ -11,25 +12,14 @@ namespace {
 
 using EStep = CWritePlan::EStep;
 
-std::string FileNameOf(const std::string& path) {
-  const std::string::size_type slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The kind whose subfolder holds path directly ("...Patch/001 A.d00").
 int KindOfFolder(const std::string& path) {
-  const std::string::size_type slash = path.find_last_of('/');
-  if (slash == std::string::npos) {
-    return -1;
-  }
-  const std::string folderWithSlash = path.substr(0, slash + 1);
+  const std::string folder = GetFolderName(path);
+  const std::string::size_type slash = folder.find_last_of('/');
+  const std::string subfolder =
+      (slash == std::string::npos ? folder : folder.substr(slash + 1)) + "/";
   for (int kind = CParameter::kPatch; kind <= CParameter::kWave; ++kind) {
-    const std::string subfolder = CZelFileDocument::sFolderName[kind];
-    if (folderWithSlash.size() >= subfolder.size() &&
-        folderWithSlash.compare(folderWithSlash.size() - subfolder.size(), subfolder.size(),
-                                subfolder) == 0 &&
-        (folderWithSlash.size() == subfolder.size() ||
-         folderWithSlash[folderWithSlash.size() - subfolder.size() - 1] == '/')) {
+    if (subfolder == CZelFileDocument::sFolderName[kind]) {
       return kind;
     }
   }
@@ -70,14 +60,10 @@ CWritePlanSummary::STrashedFile CWritePlanSummary::DescribeFile(const std::strin
   STrashedFile file;
   file.path = path;
   file.kind = KindOfFolder(path);
-  std::string name = FileNameOf(path);
-  const std::string::size_type dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) {
-    name.erase(dot);
-  }
+  std::string name = GetImportFileName(path); // the base name, without its extension
   if (name.size() >= 4 && IsDigit(name[0]) && IsDigit(name[1]) && IsDigit(name[2]) &&
       name[3] == ' ') {
-    file.slotNumber = std::stoi(name.substr(0, 3));
+    file.slotNumber = GetFileIndex(path);
     name.erase(0, 4);
   }
   file.name = name;

@@ -159,10 +159,11 @@ TEST_F(SavePreviewAndProgressTest, SaveProgress_CountsEveryStepOfThePlanWithoutC
   ASSERT_GE(plan.StepCount(), 3u);
 
   QStringList counts;
-  bool cancellable = true;
+  // Every step is shown, and none of them offers a Cancel.
+  bool cancellableOrHidden = false;
   CProgressWindow::SetStepListener([&](CProgressWindow& window, std::size_t) {
     counts << window.GetCountText();
-    cancellable = window.IsCancellable() || !window.isVisible();
+    cancellableOrHidden = cancellableOrHidden || window.IsCancellable() || !window.isVisible();
   });
   ASSERT_TRUE(document->DoSave());
   QStringList expected;
@@ -170,7 +171,7 @@ TEST_F(SavePreviewAndProgressTest, SaveProgress_CountsEveryStepOfThePlanWithoutC
     expected << QStringLiteral("Step %1 of %2").arg(step).arg(plan.StepCount());
   }
   EXPECT_EQ(counts, expected);
-  EXPECT_FALSE(cancellable);
+  EXPECT_FALSE(cancellableOrHidden);
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     EXPECT_FALSE(widget->objectName() == QStringLiteral("Progress") && widget->isVisible());
   }
