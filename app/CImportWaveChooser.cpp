@@ -1,8 +1,11 @@
 #include "app/CImportWaveChooser.h"
 
+#include "LibMac/Utility/ZelString.h"
 #include "Zel/Generic/CStringTable.h"
 #include "app/CImportChooserDialog.h"
+#include "formats/WaveFiles.h"
 #include "framework/CModalDialogRunner.h"
+#include "framework/DialogText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,13 +19,8 @@ constexpr short kImportTitle = 5;
 } // namespace
 
 bool CImportWaveChooser::IsImportableFileName(const QString& name) {
-  static const char* const kExtensions[] = {".wav", ".aif", ".aiff", ".vpw"};
-  for (const char* extension : kExtensions) {
-    if (name.endsWith(QLatin1String(extension), Qt::CaseInsensitive)) {
-      return true;
-    }
-  }
-  return false;
+  // The import's own rule, so that the chooser offers exactly the files an import takes.
+  return Bris::IsImportableWaveExtension(GetExtensionName(DialogText::ToSystemEncoding(name)));
 }
 
 QString CImportWaveChooser::GetStartFolder() {

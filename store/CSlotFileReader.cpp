@@ -52,7 +52,6 @@ bool CSlotFileReader::ReadTone(const std::string& path, CTone& tone) {
 
 template <class TRecord, class TReader>
 bool CSlotFileReader::Read(const std::string& path, TRecord& record, const TReader& reader) {
-  errno = 0;
   if (!mBuffer.Open(SystemPathOf(path))) {
     return Fail(EOpenFailure::kUnreadableFile, path, errno);
   }
