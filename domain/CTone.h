@@ -34,6 +34,8 @@ public:
   void DeletePatchIndex(unsigned int patchIndex);
   bool SearchPatchIndex(unsigned int patchIndex) const;
   void ClearPatchIndexes() { mPatchIndexes.clear(); }
+  // Room for count indexes, so that a reader adding a known number of them allocates once.
+  void ReservePatchIndexes(std::size_t count) { mPatchIndexes.reserve(count); }
   const std::vector<unsigned int>& GetPatchIndexes() const { return mPatchIndexes; }
   void SetPatchIndexes(const std::vector<unsigned int>& patchIndexes) {
     mPatchIndexes = patchIndexes;

@@ -23,6 +23,8 @@ public:
   void DeleteToneIndex(unsigned int toneIndex);
   bool SearchToneIndex(unsigned int toneIndex) const;
   void ClearToneIndexes() { mToneIndexes.clear(); }
+  // Room for count indexes, so that a reader adding a known number of them allocates once.
+  void ReserveToneIndexes(std::size_t count) { mToneIndexes.reserve(count); }
   const std::vector<unsigned int>& GetToneIndexes() const { return mToneIndexes; }
   void SetToneIndexes(const std::vector<unsigned int>& toneIndexes) { mToneIndexes = toneIndexes; }
 

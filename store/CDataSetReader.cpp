@@ -101,29 +101,89 @@ bool CDataSetReader::ReadWaves() {
   return true;
 }
 
+namespace {
+
+// A reference from a record to the slot one of its numbers names (both 0-based indexes).
+struct SLink {
+  unsigned int target;
+  unsigned int source;
+};
+
+// The links of sources 0..sourceCount-1 to targets 0..targetCount-1, in source order, each pair
+// once: forEachNumber(source, take) hands every 1-based number the source holds to take, and
+// numbers outside 1..targetCount are passed over.
+template <class TForEachNumber>
+std::vector<SLink> CollectLinks(std::size_t sourceCount, std::size_t targetCount,
+                                std::size_t numbersPerSource, TForEachNumber forEachNumber) {
+  constexpr unsigned int kNoSource = ~0u;
+  std::vector<SLink> links;
+  links.reserve(sourceCount * numbersPerSource);
+  // The last source that linked each target: a repeated number of one source links once.
+  std::vector<unsigned int> lastSource(targetCount, kNoSource);
+  for (std::size_t index = 0; index < sourceCount; ++index) {
+    const auto source = static_cast<unsigned int>(index);
+    forEachNumber(index, [&](unsigned int number) {
+      if (number >= 1 && number <= targetCount && lastSource[number - 1] != source) {
+        lastSource[number - 1] = source;
+        links.push_back({number - 1, source});
+      }
+    });
+  }
+  return links;
+}
+
+// Each target's back-reference list is sized once, then filled in source order. The lists are
+// those of records just read, so empty, and each pair comes once: nothing needs looking up.
+template <class TTarget, class TReserve, class TAdd>
+void AddBackReferences(const std::vector<SLink>& links, CConcreteParameterArray<TTarget>& targets,
+                       TReserve reserve, TAdd add) {
+  std::vector<std::size_t> counts(targets.size(), 0);
+  for (const SLink& link : links) {
+    ++counts[link.target];
+  }
+  for (std::size_t target = 0; target < counts.size(); ++target) {
+    if (counts[target] != 0) {
+      reserve(*targets.Get(target), counts[target]);
+    }
+  }
+  for (const SLink& link : links) {
+    add(*targets.Get(link.target), link.source);
+  }
+}
+
+} // namespace
+
 // A tone number beyond the tone list (the two bytes can name up to 16384) names no slot: it stays
 // in the patch's bytes, but no tone lists the patch.
 void CDataSetReader::LinkPatchesToTones() {
-  const std::size_t toneCount = mData.mTones.size();
-  for (std::size_t patchIndex = 0; patchIndex < mData.mPatches.size(); ++patchIndex) {
-    for (unsigned toneNumber : mData.mPatches.Get(patchIndex)->GetToneNumbers()) {
-      if (toneNumber >= 1 && toneNumber <= toneCount) {
-        mData.mTones.Get(toneNumber - 1)->AddPatchIndex(static_cast<unsigned>(patchIndex), false);
-      }
-    }
-  }
+  const auto links =
+      CollectLinks(mData.mPatches.size(), mData.mTones.size(), CPatch::kPatchToneCount,
+                   [this](std::size_t patchIndex, auto take) {
+                     const CPatch& patch = *mData.mPatches.Get(patchIndex);
+                     for (int i = 0; i < CPatch::kPatchToneCount; ++i) {
+                       take(static_cast<unsigned int>(patch.GetPatchTone(i).GetToneNumber()));
+                     }
+                   });
+  AddBackReferences(
+      links, mData.mTones, [](CTone& tone, std::size_t count) { tone.ReservePatchIndexes(count); },
+      [](CTone& tone, unsigned int patchIndex) { tone.AddPatchIndex(patchIndex, true); });
 }
 
 // Likewise a wave number beyond the wave list stays in the tone's bytes and links nothing.
 void CDataSetReader::LinkTonesToWaves() {
-  const std::size_t waveCount = mData.mWaves.size();
-  for (std::size_t toneIndex = 0; toneIndex < mData.mTones.size(); ++toneIndex) {
-    for (unsigned waveNumber : mData.mTones.Get(toneIndex)->GetWaveNumbers()) {
-      if (waveNumber >= 1 && waveNumber <= waveCount) {
-        mData.mWaves.Get(waveNumber - 1)->AddToneIndex(static_cast<unsigned>(toneIndex), false);
-      }
-    }
-  }
+  const auto links =
+      CollectLinks(mData.mTones.size(), mData.mWaves.size(), CTone::kOscCount * COsc::kSectionCount,
+                   [this](std::size_t toneIndex, auto take) {
+                     const CTone& tone = *mData.mTones.Get(toneIndex);
+                     for (int osc = 0; osc < CTone::kOscCount; ++osc) {
+                       for (int section = 0; section < COsc::kSectionCount; ++section) {
+                         take(static_cast<unsigned int>(tone.GetOsc(osc).GetWaveNumber(section)));
+                       }
+                     }
+                   });
+  AddBackReferences(
+      links, mData.mWaves, [](CWave& wave, std::size_t count) { wave.ReserveToneIndexes(count); },
+      [](CWave& wave, unsigned int toneIndex) { wave.AddToneIndex(toneIndex, true); });
 }
 
 void CDataSetReader::ReadMemo(EDataType kind) {
