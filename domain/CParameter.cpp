@@ -1,6 +1,7 @@
 #include "domain/CParameter.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace Bris {
 
@@ -12,19 +13,20 @@ bool IsMemoLine(int line) {
   return line >= 0 && line < CParameter::kMemoLineCount;
 }
 
-// A data-file path "<folder>/NNN name.ext" reduced to "name".
-std::string NameFromFilePath(std::string path) {
+// A data-file path "<folder>/NNN name.ext" reduced to "name", as a view into the path: every slot
+// file read asks for its name, and a copy of the whole path only to cut it cost an allocation.
+std::string_view NameFromFilePath(std::string_view path) {
   auto slash = path.rfind('/');
-  if (slash != std::string::npos) {
-    path.erase(0, slash + 1);
+  if (slash != std::string_view::npos) {
+    path.remove_prefix(slash + 1);
   }
   auto blank = path.find(' ');
-  if (blank != std::string::npos) {
-    path.erase(0, blank + 1);
+  if (blank != std::string_view::npos) {
+    path.remove_prefix(blank + 1);
   }
   auto dot = path.rfind('.');
-  if (dot != std::string::npos) {
-    path.erase(dot);
+  if (dot != std::string_view::npos) {
+    path = path.substr(0, dot);
   }
   return path;
 }
@@ -44,12 +46,9 @@ void CParameter::SetFinalName(const std::string& name, bool fromFileName) {
 }
 
 std::string CParameter::FinalName(const std::string& name, bool fromFileName) {
-  std::string finalName = fromFileName ? NameFromFilePath(name) : name;
+  const std::string_view finalName = fromFileName ? NameFromFilePath(name) : name;
   // The cut counts bytes; the list views deal with a character split at the end.
-  if (finalName.size() > kMaxNameBytes) {
-    finalName.resize(kMaxNameBytes);
-  }
-  return finalName;
+  return std::string(finalName.substr(0, kMaxNameBytes));
 }
 
 const std::string& CParameter::GetMemo(int line) const {

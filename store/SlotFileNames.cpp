@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <string_view>
 
 namespace Bris {
 
@@ -16,11 +17,32 @@ bool IsDigit(char c) {
   return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-std::string BaseNameOf(const std::string& path) {
+std::string_view BaseNameOf(std::string_view path) {
   const auto slash = path.rfind('/');
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  const auto dot = base.rfind('.');
-  return dot == std::string::npos ? base : base.substr(0, dot);
+  if (slash != std::string_view::npos) {
+    path.remove_prefix(slash + 1);
+  }
+  return path.substr(0, path.rfind('.'));
+}
+
+// Sorts paths in byte order. A listing's paths share their folder, so they are compared from the
+// end of that folder on: the same order, without going over the folder's bytes at every step.
+void SortInByteOrder(std::vector<std::string>& paths) {
+  std::size_t shared = 0;
+  if (!paths.empty()) {
+    const std::string_view first = paths.front();
+    const auto slash = first.rfind('/');
+    shared = slash == std::string_view::npos ? 0 : slash + 1;
+    for (const std::string& path : paths) {
+      if (std::string_view(path).substr(0, shared) != first.substr(0, shared)) {
+        shared = 0;
+        break;
+      }
+    }
+  }
+  std::sort(paths.begin(), paths.end(), [shared](const std::string& a, const std::string& b) {
+    return std::string_view(a).substr(shared) < std::string_view(b).substr(shared);
+  });
 }
 
 } // namespace
@@ -31,7 +53,7 @@ std::string IndexString(int number) {
   return text;
 }
 
-bool IsSlotFileBaseName(const std::string& baseName) {
+bool IsSlotFileBaseName(std::string_view baseName) {
   return baseName.size() >= 4 && baseName.size() <= kMaxSlotBaseNameBytes && IsDigit(baseName[0]) &&
          IsDigit(baseName[1]) && IsDigit(baseName[2]) && baseName[3] == ' ';
 }
@@ -49,7 +71,7 @@ std::vector<std::string> AssignFilesToSlots(std::list<std::string> paths, std::s
       candidates.push_back(std::move(path));
     }
   }
-  std::sort(candidates.begin(), candidates.end()); // byte order, so by slot number
+  SortInByteOrder(candidates); // byte order, so by slot number
   std::vector<long> numbers;
   numbers.reserve(candidates.size());
   for (const auto& path : candidates) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // How the files of a project's subfolder map to slots: slot n (1-based) is the file
@@ -14,7 +15,7 @@ std::string IndexString(int number);
 
 // True for the base name (no folder, no extension) of a slot file: at most 16 bytes, three
 // digits, then a blank.
-bool IsSlotFileBaseName(const std::string& baseName);
+bool IsSlotFileBaseName(std::string_view baseName);
 
 // Turns the listing of one subfolder into a list of slotCount entries: entry n - 1 is the file of
 // slot n, or empty. Files that fit no slot (names outside the scheme, number 0, a second file

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -25,7 +26,7 @@ char Lowered(char c) {
   return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-bool MatchesAny(const std::string& name, const char* const* patterns) {
+bool MatchesAny(std::string_view name, const char* const* patterns) {
   for (const char* const* pattern = patterns; pattern != nullptr && *pattern != nullptr;
        ++pattern) {
     if (UFileUtils::IsEqualExt(name, *pattern)) {
@@ -35,11 +36,17 @@ bool MatchesAny(const std::string& name, const char* const* patterns) {
   return false;
 }
 
-std::string JoinFolder(const std::string& folder, const std::string& name) {
-  if (folder.empty() || folder.back() == '/') {
-    return folder + name;
+// One allocation per listed file: the path is built in a string of its final size.
+std::string JoinFolder(const std::string& folder, std::string_view name) {
+  const bool needsSlash = !folder.empty() && folder.back() != '/';
+  std::string path;
+  path.reserve(folder.size() + (needsSlash ? 1 : 0) + name.size());
+  path.append(folder);
+  if (needsSlash) {
+    path.push_back('/');
   }
-  return folder + "/" + name;
+  path.append(name);
+  return path;
 }
 
 // Cuts text to at most maxBytes without leaving the lead bytes of a character behind.
@@ -164,16 +171,16 @@ bool UFileUtils::ReadWholeFile(const std::string& path, std::string& contents) {
   return true;
 }
 
-bool UFileUtils::IsEqualExt(const std::string& name, const std::string& pattern) {
+bool UFileUtils::IsEqualExt(std::string_view name, std::string_view pattern) {
   if (CheckFileExtension(name, pattern)) {
     return true;
   }
   const auto dot = name.rfind('.');
-  if (dot == std::string::npos) {
+  if (dot == std::string_view::npos) {
     return false;
   }
-  const std::string extension = name.substr(dot);
-  std::string::size_type i = 0;
+  const std::string_view extension = name.substr(dot);
+  std::string_view::size_type i = 0;
   for (; i < pattern.size(); ++i) {
     if (pattern[i] == '*') {
       return true;
@@ -185,12 +192,12 @@ bool UFileUtils::IsEqualExt(const std::string& name, const std::string& pattern)
   return i == extension.size();
 }
 
-bool UFileUtils::CheckFileExtension(const std::string& name, const std::string& ext) {
+bool UFileUtils::CheckFileExtension(std::string_view name, std::string_view ext) {
   if (ext.size() > name.size()) {
     return false;
   }
   const auto start = name.size() - ext.size();
-  for (std::string::size_type i = 0; i < ext.size(); ++i) {
+  for (std::string_view::size_type i = 0; i < ext.size(); ++i) {
     if (Lowered(name[start + i]) != Lowered(ext[i])) {
       return false;
     }

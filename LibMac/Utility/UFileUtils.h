@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <list>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 // The store's file-system utilities on this host. A file reference is the file's full path
@@ -30,9 +31,9 @@ public:
   // True when name ends with pattern (any case); otherwise the pattern is compared with the name
   // from its last "." on, with regard to case, where "*" matches the rest of the name. A name
   // without "." matches only by its ending.
-  static bool IsEqualExt(const std::string& name, const std::string& pattern);
+  static bool IsEqualExt(std::string_view name, std::string_view pattern);
   // True when name ends with ext, compared without regard to case.
-  static bool CheckFileExtension(const std::string& name, const std::string& ext);
+  static bool CheckFileExtension(std::string_view name, std::string_view ext);
 
   // The absolute, normalised path of fileRef; empty when it cannot be formed or exceeds 1024 bytes.
   // This host has one path form, so utf8 makes no difference.

@@ -69,9 +69,13 @@ std::string ReplacePathDelimiter(std::string path, const std::string& delimiter)
   return result;
 }
 
-int GetFileIndex(std::string path) {
-  const std::string base = AfterLastSlash(path);
-  return std::atoi(base.substr(0, 3).c_str());
+int GetFileIndex(const std::string& path) {
+  // The first three bytes of the base name, copied where no allocation is needed.
+  const auto slash = path.rfind('/');
+  const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+  char digits[4] = {};
+  path.copy(digits, 3, start);
+  return std::atoi(digits);
 }
 
 std::string GetFileName(std::string path) {

@@ -14,7 +14,7 @@ std::string& AddFileExtention(std::string& name, const std::string& ext);
 // Every "/" replaced by the delimiter; unchanged when the delimiter is "/".
 std::string ReplacePathDelimiter(std::string path, const std::string& delimiter);
 // The slot number: the three characters after the last "/" read like atoi; 0 when not digits.
-int GetFileIndex(std::string path);
+int GetFileIndex(const std::string& path);
 // The record name of a slot path: base name without the index string and without the extension.
 std::string GetFileName(std::string path);
 // The base name of an outside file, without its extension.
