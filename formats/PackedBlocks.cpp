@@ -4,6 +4,7 @@
 #include "formats/PrmTbl.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -122,34 +123,57 @@ constexpr SBlockRead<kEntryCount> ResolveTable(const PrmEntry (&table)[kEntryCou
 constexpr auto kToneBlockRead = ResolveTable(kPatchTonePrmTbl, kPatchToneBlockSize);
 constexpr auto kOscBlockRead = ResolveTable(kOscPrmTbl, kOscBlockSize);
 
-template <int kByteCount> std::uint32_t LoadBigEndian(const unsigned char* bytes) {
-  std::uint32_t word = 0;
-  for (int i = 0; i < kByteCount; ++i) {
-    word = (word << 8) | bytes[i];
+// Fields are read from eight-byte words, each loaded from a four-byte boundary of the block: a
+// field (at most 32 bits from its first byte, that byte at most three past the boundary) always
+// lies inside the word of its own boundary, and neighbouring fields share one load.
+constexpr std::size_t kWordBytes = 8;
+
+constexpr std::size_t WordStart(std::size_t byteOffset) {
+  return byteOffset & ~std::size_t{3};
+}
+
+// The eight bytes at bytes, most significant first.
+std::uint64_t LoadWord(const unsigned char* bytes) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes, kWordBytes);
+  if constexpr (std::endian::native == std::endian::little) {
+    word = __builtin_bswap64(word);
   }
   return word;
 }
 
 template <const auto& kRead, std::size_t kIndex>
-void ReadField(const unsigned char* packed, unsigned char* exclusive) {
+void ReadField(const unsigned char* block, unsigned char* exclusive) {
   constexpr SFieldRead kField = kRead.fields[kIndex];
-  const std::uint32_t word = LoadBigEndian<kField.byteCount>(packed + kField.byteOffset);
-  exclusive[kIndex] =
-      static_cast<unsigned char>(((word >> kField.shift) & kField.mask) + kField.centring);
+  if constexpr (kField.mask == 0) {
+    exclusive[kIndex] = kField.centring; // a field of no bits
+  } else {
+    constexpr std::size_t kStart = WordStart(kField.byteOffset);
+    // Bits from the start of the word to the end of the field.
+    constexpr std::size_t kEnd =
+        8 * (kField.byteOffset - kStart) + 8 * kField.byteCount - kField.shift;
+    static_assert(kEnd <= 8 * kWordBytes, "a field lies inside the word of its boundary");
+    const std::uint64_t word = LoadWord(block + kStart);
+    exclusive[kIndex] = static_cast<unsigned char>(
+        ((word >> (8 * kWordBytes - kEnd)) & kField.mask) + kField.centring);
+  }
 }
 
-// In table order, as the generic routine does, so that the two agree even on overlapping buffers.
-template <const auto& kRead, std::size_t... kIndex>
+// The block is copied first, with room for the last word: nothing written to exclusive can then
+// change the bytes read, so the compiler loads each word once for all the fields it holds.
+template <const auto& kRead, std::size_t kBlockSize, std::size_t... kIndex>
 void ReadFields(const unsigned char* packed, unsigned char* exclusive,
                 std::index_sequence<kIndex...>) {
-  (ReadField<kRead, kIndex>(packed, exclusive), ...);
+  std::array<unsigned char, kBlockSize + kWordBytes> block{};
+  std::memcpy(block.data(), packed, kBlockSize);
+  (ReadField<kRead, kIndex>(block.data(), exclusive), ...);
 }
 
-template <const auto& kRead>
+template <const auto& kRead, std::size_t kBlockSize>
 bool Unpack(const unsigned char* packed, const PrmEntry* table, unsigned char* exclusive) {
   constexpr int kEntryCount = static_cast<int>(kRead.fields.size());
   if constexpr (kRead.usable) {
-    ReadFields<kRead>(packed, exclusive, std::make_index_sequence<kEntryCount>{});
+    ReadFields<kRead, kBlockSize>(packed, exclusive, std::make_index_sequence<kEntryCount>{});
     return true;
   } else {
     return OndoLibReadExcData(packed, table, exclusive, kEntryCount) == kEntryCount;
@@ -179,7 +203,7 @@ bool PackFrom(unsigned char* packed, const TBytes& exclusive, int entryCount,
 } // namespace
 
 bool UnpackToneBlock(const unsigned char* packed, unsigned char* exclusive) {
-  return Unpack<kToneBlockRead>(packed, kPatchTonePrmTbl, exclusive);
+  return Unpack<kToneBlockRead, kPatchToneBlockSize>(packed, kPatchTonePrmTbl, exclusive);
 }
 
 bool UnpackToneBlock(const unsigned char* packed, std::vector<unsigned char>& exclusive) {
@@ -203,7 +227,7 @@ bool PackToneBlock(unsigned char* packed, const CByteBlock& exclusive) {
 }
 
 bool UnpackOscBlock(const unsigned char* packed, unsigned char* exclusive) {
-  return Unpack<kOscBlockRead>(packed, kOscPrmTbl, exclusive);
+  return Unpack<kOscBlockRead, kOscBlockSize>(packed, kOscPrmTbl, exclusive);
 }
 
 bool UnpackOscBlock(const unsigned char* packed, std::vector<unsigned char>& exclusive) {
