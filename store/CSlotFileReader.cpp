@@ -9,9 +9,6 @@
 #include <cerrno>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace Bris {
 
 namespace {
@@ -52,7 +49,7 @@ bool CSlotFileReader::ReadTone(const std::string& path, CTone& tone) {
 
 template <class TRecord, class TReader>
 bool CSlotFileReader::Read(const std::string& path, TRecord& record, const TReader& reader) {
-  if (!mBuffer.Open(SystemPathOf(path))) {
+  if (!mBuffer.Attach(mOpener.OpenForReading(SystemPathOf(path)))) {
     return Fail(EOpenFailure::kUnreadableFile, path, errno);
   }
   mFile.clear();
@@ -72,7 +69,7 @@ bool CSlotFileReader::Read(const std::string& path, TRecord& record, const TRead
 
 bool CSlotFileReader::CanOpen(const std::string& path) {
   // Nothing is read, so no stream is set up: an open and a close say all there is to say.
-  const StFileDescriptor file(::open(SystemPathOf(path).c_str(), O_RDONLY | O_CLOEXEC));
+  const StFileDescriptor file(mOpener.OpenForReading(SystemPathOf(path)));
   return file.IsOpen() || Fail(EOpenFailure::kUnreadableFile, path, errno);
 }
 

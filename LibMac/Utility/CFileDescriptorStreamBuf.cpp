@@ -13,8 +13,15 @@ CFileDescriptorStreamBuf::~CFileDescriptorStreamBuf() {
 
 bool CFileDescriptorStreamBuf::Open(const std::string& path) {
   Close();
+  return Attach(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+}
+
+bool CFileDescriptorStreamBuf::Attach(int fd) {
+  if (mFd >= 0) {
+    Close();
+  }
   mReadError = 0;
-  mFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  mFd = fd;
   return mFd >= 0;
 }
 

@@ -17,6 +17,9 @@ public:
 
   // Closes the file open before, if any; false (errno set) when path does not open for reading.
   bool Open(const std::string& path);
+  // Closes the file open before, if any, and reads fd from now on (its owner from now on); false
+  // when fd is negative (a failed open, errno left as it set it).
+  bool Attach(int fd);
   bool IsOpen() const { return mFd >= 0; }
   // False (errno set) when the close reported a failure.
   bool Close();
