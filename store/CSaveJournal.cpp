@@ -8,7 +8,6 @@
 #include <iterator>
 #include <sstream>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace Bris {
@@ -190,16 +189,6 @@ bool CSaveJournal::Write(CFileOperations& operations, const std::string& path,
   }
   ::unlink(temporary.c_str());
   return false;
-}
-
-void CSaveJournal::MarkDone(const std::string& path, std::size_t stepNumber) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-  if (fd < 0) {
-    return;
-  }
-  const std::string line = "done\t" + std::to_string(stepNumber) + "\n";
-  [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());
-  ::close(fd);
 }
 
 bool CSaveJournal::Read(const std::string& path, SContents& contents) {

@@ -50,8 +50,6 @@ public:
   // made durable too. False when any of that failed; nothing is then left at path.
   static bool Write(CFileOperations& operations, const std::string& path,
                     const SContents& contents);
-  // Appends "done n"; failures are ignored (the steps can tell by themselves).
-  static void MarkDone(const std::string& path, std::size_t stepNumber);
   // False when path holds no journal of a known version.
   static bool Read(const std::string& path, SContents& contents);
 

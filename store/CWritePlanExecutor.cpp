@@ -8,6 +8,7 @@
 #include "formats/CToneSvdManager.h"
 #include "store/CFileOperations.h"
 #include "store/CSaveJournal.h"
+#include "store/CSaveJournalMarks.h"
 #include "store/CZelFileDocument.h"
 #include "store/RecordFilePaths.h"
 
@@ -112,6 +113,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
     RemoveJournal(journalPath);
     return EOutcome::kFailedBeforeCommit;
   }
+  CSaveJournalMarks marks(journalPath);
   std::size_t stepNumber = 0;
   for (const SStep& step : journal.steps) {
     Notify(planIndexes[stepNumber], step);
@@ -137,9 +139,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
         step.step == EStep::kTrash) {
       mChangedFiles = true;
     }
-    if (!journalPath.empty()) {
-      CSaveJournal::MarkDone(journalPath, stepNumber);
-    }
+    marks.MarkDone(stepNumber);
   }
   // The journal goes only once every rename it describes is durable.
   operations.Flush(FoldersOf(plan));
