@@ -3,6 +3,7 @@
 #include "LibMac/Utility/StFileDescriptor.h"
 #include "store/CTrash.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -47,12 +48,20 @@ enum class ECopied { kWhole, kPartly, kFailed };
 // makes), else copy_file_range, which copies inside the kernel without passing the bytes through
 // this process. kPartly: the kernel cannot do it (another file system, an old kernel, a special
 // file); the offsets of both files say how far it got, and reading and writing go on from there.
-ECopied CopyInKernel(int in, int out, off_t size) {
+// tryShared false skips the reflink; noShared tells that the file system holding in has none.
+ECopied CopyInKernel(int in, int out, off_t size, bool tryShared, bool& noShared) {
 #ifdef __linux__
 #ifdef FICLONE
-  if (size > 0 && ::ioctl(out, FICLONE, in) == 0) {
-    return ECopied::kWhole;
+  if (tryShared && size > 0) {
+    if (::ioctl(out, FICLONE, in) == 0) {
+      return ECopied::kWhole;
+    }
+    // Another file system (EXDEV) may still share extents with a later target; these may not.
+    noShared = errno == EOPNOTSUPP || errno == ENOTTY || errno == ENOSYS;
   }
+#else
+  (void)tryShared;
+  (void)noShared;
 #endif
   off_t done = 0;
   while (done < size) {
@@ -77,6 +86,8 @@ ECopied CopyInKernel(int in, int out, off_t size) {
   (void)in;
   (void)out;
   (void)size;
+  (void)tryShared;
+  (void)noShared;
   return ECopied::kPartly;
 #endif
 }
@@ -157,7 +168,15 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
   if (!out.IsOpen()) {
     return Fail("copy", destination);
   }
-  const ECopied copied = CopyInKernel(in.Get(), out.Get(), info.st_size);
+  // A file system refuses a reflink of every file alike: after the first refusal, a save of
+  // thousands of files does not ask again.
+  const bool tryShared = std::find(mDevicesWithoutSharing.begin(), mDevicesWithoutSharing.end(),
+                                   info.st_dev) == mDevicesWithoutSharing.end();
+  bool noShared = false;
+  const ECopied copied = CopyInKernel(in.Get(), out.Get(), info.st_size, tryShared, noShared);
+  if (noShared) {
+    mDevicesWithoutSharing.push_back(info.st_dev);
+  }
   if (copied == ECopied::kFailed) {
     return Fail("copy", destination);
   }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 namespace Bris {
 
 class CTrash;
@@ -63,6 +65,8 @@ protected:
 private:
   static inline CTrash* sTrash = nullptr;
   SError mLastError;
+  // File systems (by device) that answered a reflink with "not supported".
+  std::vector<dev_t> mDevicesWithoutSharing;
 };
 
 } // namespace Bris
