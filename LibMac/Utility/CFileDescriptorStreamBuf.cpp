@@ -17,9 +17,10 @@ bool CFileDescriptorStreamBuf::Open(const std::string& path) {
 }
 
 bool CFileDescriptorStreamBuf::Attach(int fd) {
-  if (mFd >= 0) {
-    Close();
-  }
+  // errno still tells why the open of fd failed; closing the file before must not change it.
+  const int openError = errno;
+  Close();
+  errno = openError;
   mReadError = 0;
   mFd = fd;
   return mFd >= 0;
