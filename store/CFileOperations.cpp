@@ -42,6 +42,24 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
+// Opens path for writing, created or emptied. Most files a save writes are new, reserved empty
+// a moment before: O_TRUNC would still make the file system log a truncation and new times for
+// each of them, so only a file that holds bytes is cut.
+int OpenEmptied(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    return -1;
+  }
+  struct stat info = {};
+  if (::fstat(fd, &info) != 0 || (info.st_size != 0 && ::ftruncate(fd, 0) != 0)) {
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return -1;
+  }
+  return fd;
+}
+
 enum class ECopied { kWhole, kPartly, kFailed };
 
 // Lets the file system copy: a shared extent where it can (the reflink "cp --reflink=auto"
@@ -164,7 +182,7 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
   if (!S_ISREG(info.st_mode)) {
     return Fail("copy", source, "not a plain file");
   }
-  StFileDescriptor out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  StFileDescriptor out(OpenEmptied(destination));
   if (!out.IsOpen()) {
     return Fail("copy", destination);
   }
@@ -189,7 +207,7 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
 }
 
 bool CFileOperations::WriteFile(const std::string& path, const std::string& contents) {
-  StFileDescriptor out(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  StFileDescriptor out(OpenEmptied(path));
   if (!out.IsOpen() || !WriteAll(out.Get(), contents.data(), contents.size())) {
     return Fail("write", path);
   }
