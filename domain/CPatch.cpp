@@ -36,9 +36,8 @@ void CPatch::ClearPatchTone(int i) {
 
 std::vector<unsigned int> CPatch::GetToneNumbers() const {
   std::vector<unsigned int> toneNumbers;
-  for (const auto& patchTone : mPatchTones) {
-    toneNumbers.push_back(static_cast<unsigned int>(patchTone.GetToneNumber()));
-  }
+  toneNumbers.reserve(kPatchToneCount);
+  ForEachToneNumber([&](unsigned int toneNumber) { toneNumbers.push_back(toneNumber); });
   std::sort(toneNumbers.begin(), toneNumbers.end());
   toneNumbers.erase(std::unique(toneNumbers.begin(), toneNumbers.end()), toneNumbers.end());
   return toneNumbers;

@@ -30,6 +30,12 @@ public:
   // Patch tone i (0 or 1) back to its initial bytes; other values do nothing.
   void ClearPatchTone(int i);
 
+  // Hands take the tone number of each patch tone in turn, repeats and 0 ("no tone") included.
+  template <class TTake> void ForEachToneNumber(TTake take) const {
+    for (const auto& patchTone : mPatchTones) {
+      take(static_cast<unsigned int>(patchTone.GetToneNumber()));
+    }
+  }
   // The tone numbers of both patch tones, ascending, without repeats; 0 stands for "no tone".
   std::vector<unsigned int> GetToneNumbers() const;
   bool SearchToneNumber(unsigned int toneNumber) const;

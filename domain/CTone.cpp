@@ -21,11 +21,7 @@ const COsc& CTone::GetOsc(int i) const {
 std::vector<unsigned int> CTone::GetWaveNumbers() const {
   std::vector<unsigned int> waveNumbers;
   waveNumbers.reserve(kOscCount * COsc::kSectionCount);
-  for (const auto& osc : mOscs) {
-    for (int section = 0; section < COsc::kSectionCount; ++section) {
-      waveNumbers.push_back(static_cast<unsigned int>(osc.GetWaveNumber(section)));
-    }
-  }
+  ForEachWaveNumber([&](unsigned int waveNumber) { waveNumbers.push_back(waveNumber); });
   std::sort(waveNumbers.begin(), waveNumbers.end());
   waveNumbers.erase(std::unique(waveNumbers.begin(), waveNumbers.end()), waveNumbers.end());
   return waveNumbers;

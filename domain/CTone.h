@@ -23,6 +23,15 @@ public:
   COsc& GetOsc(int i);
   const COsc& GetOsc(int i) const;
 
+  // Hands take the wave number of each section of each oscillator in turn, repeats and 0 ("no
+  // wave") included.
+  template <class TTake> void ForEachWaveNumber(TTake take) const {
+    for (const auto& osc : mOscs) {
+      for (int section = 0; section < COsc::kSectionCount; ++section) {
+        take(static_cast<unsigned int>(osc.GetWaveNumber(section)));
+      }
+    }
+  }
   // The wave numbers of all 32 sections, ascending, without repeats; 0 stands for "no wave".
   std::vector<unsigned int> GetWaveNumbers() const;
   bool SearchWaveNumber(unsigned int waveNumber) const;

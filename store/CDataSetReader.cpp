@@ -159,10 +159,7 @@ void CDataSetReader::LinkPatchesToTones() {
   const auto links =
       CollectLinks(mData.mPatches.size(), mData.mTones.size(), CPatch::kPatchToneCount,
                    [this](std::size_t patchIndex, auto take) {
-                     const CPatch& patch = *mData.mPatches.Get(patchIndex);
-                     for (int i = 0; i < CPatch::kPatchToneCount; ++i) {
-                       take(static_cast<unsigned int>(patch.GetPatchTone(i).GetToneNumber()));
-                     }
+                     mData.mPatches.Get(patchIndex)->ForEachToneNumber(take);
                    });
   AddBackReferences(
       links, mData.mTones, [](CTone& tone, std::size_t count) { tone.ReservePatchIndexes(count); },
@@ -174,12 +171,7 @@ void CDataSetReader::LinkTonesToWaves() {
   const auto links =
       CollectLinks(mData.mTones.size(), mData.mWaves.size(), CTone::kOscCount * COsc::kSectionCount,
                    [this](std::size_t toneIndex, auto take) {
-                     const CTone& tone = *mData.mTones.Get(toneIndex);
-                     for (int osc = 0; osc < CTone::kOscCount; ++osc) {
-                       for (int section = 0; section < COsc::kSectionCount; ++section) {
-                         take(static_cast<unsigned int>(tone.GetOsc(osc).GetWaveNumber(section)));
-                       }
-                     }
+                     mData.mTones.Get(toneIndex)->ForEachWaveNumber(take);
                    });
   AddBackReferences(
       links, mData.mWaves, [](CWave& wave, std::size_t count) { wave.ReserveToneIndexes(count); },
