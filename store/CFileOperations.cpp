@@ -60,6 +60,20 @@ int OpenEmptied(const std::string& path) {
   return fd;
 }
 
+// A new file is created in the same call that opens it: nothing to cut, and no other file can
+// have taken the name in between.
+int OpenForWriting(const std::string& path, bool asNewFile) {
+  return asNewFile ? ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)
+                   : OpenEmptied(path);
+}
+
+// Removes a file this process created and failed to fill, keeping the errno of the failure.
+void RemoveBrokenNewFile(const std::string& path) {
+  const int error = errno;
+  ::unlink(path.c_str());
+  errno = error;
+}
+
 enum class ECopied { kWhole, kPartly, kFailed };
 
 // Lets the file system copy: a shared extent where it can (the reflink "cp --reflink=auto"
@@ -173,6 +187,23 @@ std::string CFileOperations::DescribeLastError() const {
 }
 
 bool CFileOperations::CopyFile(const std::string& source, const std::string& destination) {
+  return Copy(source, destination, false);
+}
+
+bool CFileOperations::CopyToNewFile(const std::string& source, const std::string& destination) {
+  return Copy(source, destination, true);
+}
+
+bool CFileOperations::WriteFile(const std::string& path, const std::string& contents) {
+  return Write(path, contents, false);
+}
+
+bool CFileOperations::WriteNewFile(const std::string& path, const std::string& contents) {
+  return Write(path, contents, true);
+}
+
+bool CFileOperations::Copy(const std::string& source, const std::string& destination,
+                           bool asNewFile) {
   StFileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info = {};
   if (!in.IsOpen() || ::fstat(in.Get(), &info) != 0) {
@@ -182,7 +213,7 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
   if (!S_ISREG(info.st_mode)) {
     return Fail("copy", source, "not a plain file");
   }
-  StFileDescriptor out(OpenEmptied(destination));
+  StFileDescriptor out(OpenForWriting(destination, asNewFile));
   if (!out.IsOpen()) {
     return Fail("copy", destination);
   }
@@ -191,32 +222,36 @@ bool CFileOperations::CopyFile(const std::string& source, const std::string& des
   const bool tryShared = std::find(mDevicesWithoutSharing.begin(), mDevicesWithoutSharing.end(),
                                    info.st_dev) == mDevicesWithoutSharing.end();
   bool noShared = false;
-  const ECopied copied = CopyInKernel(in.Get(), out.Get(), info.st_size, tryShared, noShared);
+  ECopied copied = CopyInKernel(in.Get(), out.Get(), info.st_size, tryShared, noShared);
   if (noShared) {
     mDevicesWithoutSharing.push_back(info.st_dev);
   }
-  if (copied == ECopied::kFailed) {
-    return Fail("copy", destination);
-  }
   bool sourceFailed = false;
-  if (copied == ECopied::kPartly &&
-      !CopyByReading(in.Get(), out.Get(), info.st_size, sourceFailed)) {
-    return Fail("copy", sourceFailed ? source : destination);
+  if (copied == ECopied::kPartly) {
+    copied = CopyByReading(in.Get(), out.Get(), info.st_size, sourceFailed) ? ECopied::kWhole
+                                                                            : ECopied::kFailed;
   }
-  return out.Close() || Fail("copy", destination);
+  if (copied == ECopied::kWhole && out.Close()) {
+    return true;
+  }
+  if (asNewFile) {
+    RemoveBrokenNewFile(destination);
+  }
+  return Fail("copy", sourceFailed ? source : destination);
 }
 
-bool CFileOperations::WriteFile(const std::string& path, const std::string& contents) {
-  StFileDescriptor out(OpenEmptied(path));
-  if (!out.IsOpen() || !WriteAll(out.Get(), contents.data(), contents.size())) {
+bool CFileOperations::Write(const std::string& path, const std::string& contents, bool asNewFile) {
+  StFileDescriptor out(OpenForWriting(path, asNewFile));
+  if (!out.IsOpen()) {
     return Fail("write", path);
   }
-  return out.Close() || Fail("write", path);
-}
-
-bool CFileOperations::CreateNewFile(const std::string& path) {
-  StFileDescriptor out(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  return out.IsOpen() || Fail("create", path);
+  if (WriteAll(out.Get(), contents.data(), contents.size()) && out.Close()) {
+    return true;
+  }
+  if (asNewFile) {
+    RemoveBrokenNewFile(path);
+  }
+  return Fail("write", path);
 }
 
 bool CFileOperations::Rename(const std::string& from, const std::string& to, bool replace) {
@@ -261,8 +296,11 @@ bool CFileOperations::MoveToTrash(const std::string& path, const std::string& fa
     return Fail("trash", path);
   }
   // Another disk: the file is moved by copying, and only removed once its copy is durable.
-  if (!CopyFile(path, kept) || !SyncPath(kept) || !SyncPath(fallbackFolder)) {
-    ::unlink(kept.c_str());
+  if (!CopyToNewFile(path, kept)) {
+    return Fail("trash", path);
+  }
+  if (!SyncPath(kept) || !SyncPath(fallbackFolder)) {
+    RemoveBrokenNewFile(kept);
     return Fail("trash", path);
   }
   return ::unlink(path.c_str()) == 0 || Fail("trash", path);

@@ -34,8 +34,10 @@ public:
   virtual bool CopyFile(const std::string& source, const std::string& destination);
   // Creates or truncates path and writes contents to it.
   virtual bool WriteFile(const std::string& path, const std::string& contents);
-  // Creates path as a new, empty file; false when anything is there already. Reserves a name.
-  virtual bool CreateNewFile(const std::string& path);
+  // The same into a file this call creates: false when anything is at destination already, which
+  // is then left as it was. A copy or write that breaks off removes the file it created.
+  virtual bool CopyToNewFile(const std::string& source, const std::string& destination);
+  virtual bool WriteNewFile(const std::string& path, const std::string& contents);
   // Renames from to to; with replace false, an existing file at to makes it fail. A failure names
   // to, the file the user knows.
   virtual bool Rename(const std::string& from, const std::string& to, bool replace);
@@ -63,6 +65,9 @@ protected:
   bool Fail(const char* step, const std::string& path, const std::string& reason);
 
 private:
+  bool Copy(const std::string& source, const std::string& destination, bool asNewFile);
+  bool Write(const std::string& path, const std::string& contents, bool asNewFile);
+
   static inline CTrash* sTrash = nullptr;
   SError mLastError;
   // File systems (by device) that answered a reflink with "not supported".

@@ -199,8 +199,7 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
     const std::string destination = CZelFileDocument::SystemPath(step.destination);
     const bool existed = Exists(destination);
     mDocument.StageCopy(step.destination, step.temporary);
-    const bool copied =
-        operations.CreateNewFile(temporary) && mDocument.CopyZelFile(step.source, step.destination);
+    const bool copied = mDocument.CopyZelFile(step.source, step.destination);
     mDocument.UnstageCopy(step.destination);
     // A replaced CopyZelFile that broke off may have written to the name itself.
     if (!copied && !existed && Exists(destination)) {
@@ -231,7 +230,7 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
   }
   case EStep::kRewrite:
   case EStep::kWriteMemo:
-    return operations.CreateNewFile(temporary) && operations.WriteFile(temporary, step.contents);
+    return operations.WriteNewFile(temporary, step.contents);
   default:
     return false;
   }

@@ -72,8 +72,11 @@ void CZelFileDocument::ReportError(int code) {
 
 bool CZelFileDocument::CopyZelFile(std::string source, std::string destination) {
   const auto staged = mStagedCopies.find(destination);
-  const std::string& to = staged == mStagedCopies.end() ? destination : staged->second;
-  return mFileOperations->CopyFile(SystemPath(source), SystemPath(to));
+  if (staged == mStagedCopies.end()) {
+    return mFileOperations->CopyFile(SystemPath(source), SystemPath(destination));
+  }
+  // A staged copy goes to a temporary name of its own, which must not be there yet.
+  return mFileOperations->CopyToNewFile(SystemPath(source), SystemPath(staged->second));
 }
 
 void CZelFileDocument::StageCopy(const std::string& destination, const std::string& temporary) {
@@ -93,7 +96,7 @@ bool CZelFileDocument::CopyFileDurably(const std::string& source, const std::str
                  std::to_string(++sCopyNumber) + ".tmp");
   const bool existed = fs::exists(fs::symlink_status(target));
   StageCopy(destination, temporary);
-  bool copied = mFileOperations->CreateNewFile(temporary) && CopyZelFile(source, destination);
+  bool copied = CopyZelFile(source, destination);
   UnstageCopy(destination);
   copied = copied && mFileOperations->Flush({temporary}) &&
            mFileOperations->Rename(temporary, target, replace) &&
@@ -363,8 +366,7 @@ bool CZelFileDocument::CopySystemFile(std::string folder) {
         SystemPath(folder + ".brisel-system-" + std::to_string(::getpid()) + "-" + name + ".tmp");
     const bool existed = fs::exists(fs::symlink_status(SystemPath(destination)));
     StageCopy(destination, temporary);
-    const bool copied =
-        mFileOperations->CreateNewFile(temporary) && CopyZelFile(source, destination);
+    const bool copied = CopyZelFile(source, destination);
     UnstageCopy(destination);
     if (copied) {
       staged.emplace_back(temporary, SystemPath(destination));

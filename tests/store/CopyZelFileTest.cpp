@@ -37,6 +37,16 @@ TEST_F(CopyZelFileTest, Copy_ReplacesTheWholeDestinationByteForByte) {
   EXPECT_EQ(fs::file_size(mTemp / "empty copy"), 0u);
 }
 
+TEST_F(CopyZelFileTest, StagedCopy_NeverWritesOverAFileAlreadyAtItsTemporaryName) {
+  WriteText(mTemp / "src", "new bytes");
+  WriteText(mTemp / "taken.tmp", "someone else's");
+  mDocument.StageCopy(mTemp / "dst", mTemp / "taken.tmp");
+  EXPECT_FALSE(mDocument.CopyZelFile(mTemp / "src", mTemp / "dst"));
+  mDocument.UnstageCopy(mTemp / "dst");
+  EXPECT_EQ(BrisTest::ReadFileText(mTemp / "taken.tmp"), "someone else's");
+  EXPECT_FALSE(fs::exists(mTemp / "dst"));
+}
+
 TEST_F(CopyZelFileTest, MissingSourceOrFolderSource_FailsWithoutCreatingTheDestination) {
   EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "missing", mTemp / "dst"));
   EXPECT_FALSE(mDocument.CopyZelFile(mTemp / "missing", mTemp / "dst"));

@@ -10,8 +10,16 @@ bool ObservedFileOperations::WriteFile(const std::string& path, const std::strin
   return mObserver("write", path) && CFileOperations::WriteFile(path, contents);
 }
 
-bool ObservedFileOperations::CreateNewFile(const std::string& path) {
-  return mObserver("create", path) && CFileOperations::CreateNewFile(path);
+bool ObservedFileOperations::CopyToNewFile(const std::string& source,
+                                           const std::string& destination) {
+  return mObserver("create", destination) &&
+         CFileOperations::WriteNewFile(destination, std::string()) &&
+         mObserver("copy", destination) && CFileOperations::CopyFile(source, destination);
+}
+
+bool ObservedFileOperations::WriteNewFile(const std::string& path, const std::string& contents) {
+  return mObserver("create", path) && CFileOperations::WriteNewFile(path, std::string()) &&
+         mObserver("write", path) && CFileOperations::WriteFile(path, contents);
 }
 
 bool ObservedFileOperations::Rename(const std::string& from, const std::string& to, bool replace) {
