@@ -91,7 +91,8 @@ CProjectSession::ESaveResult CProjectSession::Write(bool saveAs) {
   if (!mFolderPath.empty() && !IsValidProject(mFolderPath)) {
     return ESaveResult::kRefused;
   }
-  if (!mDocument->IsWritePossible()) {
+  // A Save As checked every file a moment ago, before it made the target folder.
+  if (!saveAs && !mDocument->IsWritePossible()) {
     return ESaveResult::kRefused;
   }
   // A memo file that could not be written fails the save too: the project stays modified so that

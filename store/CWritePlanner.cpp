@@ -257,7 +257,10 @@ std::string CWritePlanner::Resolve(const std::string& path) const {
 
 std::string CWritePlanner::NewTemporary(const std::string& destination) {
   const std::string folder = GetFolderName(destination) + "/";
-  const std::string stem = folder + ".brisel-" + std::to_string(::getpid()) + "-";
+  if (mProcessNumber.empty()) {
+    mProcessNumber = std::to_string(::getpid());
+  }
+  const std::string stem = folder + ".brisel-" + mProcessNumber + "-";
   std::string temporary;
   do {
     temporary = stem + std::to_string(++sTemporaryNumber) + ".tmp";

@@ -66,6 +66,8 @@ private:
   std::map<std::string, std::string> mSources;
   std::set<std::string> mTrashed;
   std::set<std::string> mTemporaries;
+  // Asked once: a plan names thousands of temporaries, and each ask is a system call.
+  std::string mProcessNumber;
 };
 
 } // namespace Bris
