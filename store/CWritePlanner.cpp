@@ -48,7 +48,7 @@ unsigned long sTemporaryNumber = 0;
 CWritePlanner::CWritePlanner(CZelFileDocument& document, std::vector<CZelData*> dataSets,
                              bool saveAs)
     : mDocument(document), mData(document.GetZelData()), mDataSets(std::move(dataSets)),
-      mSaveAs(saveAs) {}
+      mSaveAs(saveAs), mProcessNumber(std::to_string(::getpid())) {}
 
 bool CWritePlanner::PlanKind(EDataType kind) {
   CParameterArray* records = mData.GetArray(kind);
@@ -257,9 +257,6 @@ std::string CWritePlanner::Resolve(const std::string& path) const {
 
 std::string CWritePlanner::NewTemporary(const std::string& destination) {
   const std::string folder = GetFolderName(destination) + "/";
-  if (mProcessNumber.empty()) {
-    mProcessNumber = std::to_string(::getpid());
-  }
   const std::string stem = folder + ".brisel-" + mProcessNumber + "-";
   std::string temporary;
   do {

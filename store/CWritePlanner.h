@@ -67,7 +67,7 @@ private:
   std::set<std::string> mTrashed;
   std::set<std::string> mTemporaries;
   // Asked once: a plan names thousands of temporaries, and each ask is a system call.
-  std::string mProcessNumber;
+  const std::string mProcessNumber;
 };
 
 } // namespace Bris
