@@ -294,7 +294,7 @@ bool CProjectWriter::IsEnableCopyIntoPlace(const std::string& source, const std:
                                            EDataType kind, std::size_t slotIndex) {
   // A file already in place is only rewritten.
   return source == target ? IsEnableRewrite(kind, target, slotIndex)
-                          : mDocument.IsEnableCopyZelFile(source, target);
+                          : mDocument.IsEnableCopyZelFile(source, target, &mCreatableFolders);
 }
 
 bool CProjectWriter::IsEnableRewrite(EDataType kind, const std::string& path,

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,8 @@ private:
   CZelData& mData;
   std::vector<std::string>& mUselessFiles;
   bool mSaveAs = false;
+  // The target folders this write's check found it can or cannot create files in.
+  std::map<std::string, bool> mCreatableFolders;
   // Set once the write removed, renamed or sheltered a file: a saved undo state may name it.
   bool mChangedFiles = false;
 };

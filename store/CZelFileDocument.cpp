@@ -41,11 +41,22 @@ constexpr int kErrorWaveSizeLimit = 8;
 constexpr int kErrorNothingImported = 9;
 
 // A file that does not exist yet can be created when its folder exists and is writable.
-bool CanCreateFile(const std::string& systemPath) {
+bool CanCreateFile(const std::string& systemPath, std::map<std::string, bool>* creatableFolders) {
   const auto slash = systemPath.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : systemPath.substr(0, slash + 1);
+  if (creatableFolders != nullptr) {
+    const auto known = creatableFolders->find(folder);
+    if (known != creatableFolders->end()) {
+      return known->second;
+    }
+  }
   std::error_code error;
-  return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+  const bool creatable =
+      fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+  if (creatableFolders != nullptr) {
+    creatableFolders->emplace(folder, creatable);
+  }
+  return creatable;
 }
 
 bool CanOpenForUpdate(const std::string& systemPath) {
@@ -115,7 +126,8 @@ void CZelFileDocument::SetFileOperations(std::unique_ptr<CFileOperations> operat
   mFileOperations = operations ? std::move(operations) : std::make_unique<CFileOperations>();
 }
 
-bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string destination) {
+bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string destination,
+                                           std::map<std::string, bool>* creatableFolders) {
   const std::string from = SystemPath(source);
   if (!UFileUtils::IsAccessibleFile(from, R_OK)) {
     return false;
@@ -123,7 +135,7 @@ bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string desti
   const std::string to = SystemPath(destination);
   if (::access(to.c_str(), R_OK) != 0) {
     // Not there yet: the copy will create it, which needs its folder.
-    return CanCreateFile(to);
+    return CanCreateFile(to, creatableFolders);
   }
   return CanOpenForUpdate(to);
 }

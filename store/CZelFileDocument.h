@@ -50,7 +50,10 @@ public:
   // destination now holds a complete copy; a failed write may leave a partial destination.
   virtual bool CopyZelFile(std::string source, std::string destination);
   // True when CopyZelFile would be able to open both files; creates and changes nothing.
-  bool IsEnableCopyZelFile(std::string source, std::string destination);
+  // creatableFolders, when given, keeps the answer for each destination folder already asked
+  // about, so that a check of hundreds of new files in one folder asks about the folder once.
+  bool IsEnableCopyZelFile(std::string source, std::string destination,
+                           std::map<std::string, bool>* creatableFolders = nullptr);
   // While a copy for destination is staged, CopyZelFile(source, destination) writes the copy to
   // the staged temporary file instead: callers (and documents that replace CopyZelFile) keep
   // naming the file the copy is for, while nothing appears under that name before it is whole.
