@@ -152,17 +152,6 @@ bool Exists(const std::string& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
-// The folder path lies in, with path's own trailing "/" ignored, so that a folder counts as a
-// member of its parent.
-std::string ParentOf(const std::string& path) {
-  std::size_t end = path.size();
-  while (end > 1 && path[end - 1] == '/') {
-    --end;
-  }
-  const std::size_t slash = path.rfind('/', end - 1);
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-
 bool SyncPath(const std::string& path) {
   StFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   return fd.IsOpen() && ::fsync(fd.Get()) == 0;
@@ -329,14 +318,11 @@ bool CFileOperations::CreateFolder(const std::string& path) {
 bool CFileOperations::Flush(const std::vector<std::string>& paths) {
 #ifdef __linux__
   // One sync per file system covers every file and folder entry written on it, which costs far
-  // less than one fsync per file when a save writes hundreds of them. The files of one folder
-  // lie on its file system, so the first of each folder tells which one that is.
+  // less than one fsync per file when a save writes hundreds of them.
+  // Each path is looked at, even beside others of the same folder: a subfolder may be a link to
+  // another disk, and its entries would then go unsynced.
   std::set<dev_t> synced;
-  std::set<std::string> seenFolders;
   for (const std::string& path : paths) {
-    if (!seenFolders.insert(ParentOf(path)).second) {
-      continue;
-    }
     struct stat info = {};
     if (::stat(path.c_str(), &info) != 0) {
       return Fail("flush", path);
