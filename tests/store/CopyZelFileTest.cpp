@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace {
 
@@ -70,6 +71,13 @@ TEST_F(CopyZelFileTest, DryRun_ChecksTheDestinationWithoutTouchingIt) {
   // The copy could never create a file in a folder that does not exist.
   EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "no folder/new"));
   EXPECT_FALSE(mDocument.CopyZelFile(mTemp / "src", mTemp / "no folder/new"));
+
+  // A check that keeps its answers per folder keeps each folder's own.
+  std::map<std::string, bool> folders;
+  EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "no folder/new", &folders));
+  EXPECT_TRUE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "new", &folders));
+  EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "no folder/other", &folders));
+  EXPECT_TRUE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "other", &folders));
 }
 
 } // namespace
