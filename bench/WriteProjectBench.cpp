@@ -131,12 +131,13 @@ void BM_SaveAs(benchmark::State& state) {
       [&](Bris::CProjectSession& session) { return session.SaveAs(target); }, [] {});
 }
 
-void BM_CopyFolderCpR(benchmark::State& state) {
+// Times "cp -r" of the full project into a new folder, with then run after it in the same shell.
+void RunCopyCommand(benchmark::State& state, const std::string& then) {
   const SFullProject& project = FullProject();
   for (auto _ : state) {
     state.PauseTiming();
     const std::string command =
-        "cp -r '" + project.path + "' '" + NewTargetFolder(project, "Copied") + "'";
+        "cp -r '" + project.path + "' '" + NewTargetFolder(project, "Copied") + "'" + then;
     state.ResumeTiming();
     if (std::system(command.c_str()) != 0) {
       state.SkipWithError("cp -r failed");
@@ -145,18 +146,12 @@ void BM_CopyFolderCpR(benchmark::State& state) {
   }
 }
 
+void BM_CopyFolderCpR(benchmark::State& state) {
+  RunCopyCommand(state, std::string());
+}
+
 void BM_CopyFolderCpRSync(benchmark::State& state) {
-  const SFullProject& project = FullProject();
-  for (auto _ : state) {
-    state.PauseTiming();
-    const std::string command =
-        "cp -r '" + project.path + "' '" + NewTargetFolder(project, "Copied") + "' && sync";
-    state.ResumeTiming();
-    if (std::system(command.c_str()) != 0) {
-      state.SkipWithError("cp -r failed");
-      break;
-    }
-  }
+  RunCopyCommand(state, " && sync");
 }
 
 void BM_SaveWith20MovedSlots(benchmark::State& state) {

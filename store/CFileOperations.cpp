@@ -318,9 +318,8 @@ bool CFileOperations::CreateFolder(const std::string& path) {
 bool CFileOperations::Flush(const std::vector<std::string>& paths) {
 #ifdef __linux__
   // One sync per file system covers every file and folder entry written on it, which costs far
-  // less than one fsync per file when a save writes hundreds of them.
-  // Each path is looked at, even beside others of the same folder: a subfolder may be a link to
-  // another disk, and its entries would then go unsynced.
+  // less than one fsync per file when a save writes hundreds of them. Each path is looked at,
+  // even beside others of the same folder: a subfolder may be a link to another disk.
   std::set<dev_t> synced;
   for (const std::string& path : paths) {
     struct stat info = {};

@@ -44,19 +44,14 @@ constexpr int kErrorNothingImported = 9;
 bool CanCreateFile(const std::string& systemPath, std::map<std::string, bool>* creatableFolders) {
   const auto slash = systemPath.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : systemPath.substr(0, slash + 1);
-  if (creatableFolders != nullptr) {
-    const auto known = creatableFolders->find(folder);
-    if (known != creatableFolders->end()) {
-      return known->second;
-    }
+  std::map<std::string, bool> askedOnce;
+  std::map<std::string, bool>& known = creatableFolders != nullptr ? *creatableFolders : askedOnce;
+  const auto [answer, isNew] = known.try_emplace(folder, false);
+  if (isNew) {
+    std::error_code error;
+    answer->second = fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
   }
-  std::error_code error;
-  const bool creatable =
-      fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
-  if (creatableFolders != nullptr) {
-    creatableFolders->emplace(folder, creatable);
-  }
-  return creatable;
+  return answer->second;
 }
 
 bool CanOpenForUpdate(const std::string& systemPath) {
