@@ -315,6 +315,30 @@ bool CFileOperations::CreateFolder(const std::string& path) {
   return Fail("create folder", path, error ? error.message() : std::string("not a folder"));
 }
 
+bool CFileOperations::CreateNewFolder(const std::string& path, mode_t mode) {
+  // mkdir applies the process's umask; the permissions asked for are set as they stand.
+  if (::mkdir(path.c_str(), 0700) != 0) {
+    return Fail("create folder", path);
+  }
+  if (::chmod(path.c_str(), mode) != 0) {
+    Fail("create folder", path);
+    ::rmdir(path.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool CFileOperations::RemoveOwnFolder(const std::string& path) {
+  return ::rmdir(path.c_str()) == 0 || Fail("remove", path);
+}
+
+bool CFileOperations::ReplaceEmptyFolder(const std::string& from, const std::string& to) {
+  // rename(2) replaces only an empty folder; a link would be replaced whatever it points to.
+  struct stat info = {};
+  return ::lstat(to.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 bool CFileOperations::Flush(const std::vector<std::string>& paths) {
 #ifdef __linux__
   // One sync per file system covers every file and folder entry written on it, which costs far

@@ -47,6 +47,14 @@ public:
   // take it into the dated folder fallbackFolder (created when needed).
   virtual bool MoveToTrash(const std::string& path, const std::string& fallbackFolder);
   virtual bool CreateFolder(const std::string& path);
+  // Makes the one folder path with the permissions mode: false when anything is there already.
+  virtual bool CreateNewFolder(const std::string& path, mode_t mode);
+  // Deletes one of the program's own folders, which must be empty.
+  virtual bool RemoveOwnFolder(const std::string& path);
+  // Renames the folder from to to where to is an empty folder (not a link to one). False, and no
+  // failure recorded, when to is anything else or the file system cannot: the caller then moves
+  // the files one by one.
+  virtual bool ReplaceEmptyFolder(const std::string& from, const std::string& to);
   // Makes the contents of the files and the entries of the folders in paths durable.
   virtual bool Flush(const std::vector<std::string>& paths);
 

@@ -27,7 +27,7 @@ struct SVerb {
 constexpr SVerb kVerbs[] = {
     {EStep::kPlace, "place"},          {EStep::kPlaceNew, "place-new"},
     {EStep::kPlaceMemo, "place-memo"}, {EStep::kRenameInPlace, "rename"},
-    {EStep::kTrash, "trash"},
+    {EStep::kTrash, "trash"},          {EStep::kPlaceFolder, "place-folder"},
 };
 
 std::string Escape(const std::string& field) {

@@ -19,14 +19,16 @@ class CFileOperations;
 //   brisel-save-journal<TAB>1
 //   project<TAB><project folder path ending in "/">
 //   removed<TAB><folder that takes removed files when no Trash can>
-//   temporary<TAB><path>                         one per temporary file the save created
+//   temporary<TAB><path>                         one per temporary file or folder the save made
 //   step<TAB><verb><TAB><source><TAB><temporary><TAB><destination>   one per commit step, in order
 //   commit<TAB><number of steps>
 //   done<TAB><n>                                 appended as step n (1-based) is done
 //
 // verbs: "place" (temporary -> destination, replacing), "place-new" (temporary -> destination,
 // which must not exist), "place-memo" (like place), "rename" (source -> destination, which must
-// not exist), "trash" (source leaves the project). Empty fields stay empty. A journal without its
+// not exist), "trash" (source leaves the project), "place-folder" (the staging folder temporary
+// -> the empty folder destination, when it still is one; the "place" steps of the files staged
+// in it follow). Empty fields stay empty. A journal without its
 // "commit" line was never committed: the save changed nothing but its temporary files. The "done"
 // lines are a hint only (they are not flushed); every step can tell from the disk whether it was
 // done.

@@ -79,11 +79,7 @@ bool CSaveRecovery::Recover(const std::string& journalPath, SReport& report) {
   report.projectPath = journal.projectPath;
   if (!journal.committed) {
     // The save stopped before its first change: only its own temporary files are to go.
-    for (const std::string& temporary : journal.temporaries) {
-      if (Exists(temporary)) {
-        mOperations.RemoveOwnFile(temporary);
-      }
-    }
+    CWritePlanExecutor::RemoveTemporaries(mOperations, journal.temporaries);
     mOperations.RemoveOwnFile(journalPath);
     return false;
   }
@@ -122,12 +118,15 @@ void CSaveRecovery::Complete(const CSaveJournal::SContents& journal, SReport& re
   std::vector<std::string> folders;
   for (std::size_t i = firstOpen; i < journal.steps.size(); ++i) {
     const CWritePlan::SStep& step = journal.steps[i];
-    const bool lost = IsPlacement(step.step) && !Exists(step.temporary);
+    // A file whose staging folder was just put in place is at its destination already.
+    const bool lost =
+        IsPlacement(step.step) && !Exists(step.temporary) && !Exists(step.destination);
     if (lost || !CWritePlanExecutor::RunCommitStep(mOperations, step, journal.removedFolder)) {
       // Nothing more is removed once one step cannot be done.
       report.completed = false;
       for (std::size_t j = i; j < journal.steps.size(); ++j) {
-        if (journal.steps[j].step != EStep::kTrash) {
+        if (journal.steps[j].step != EStep::kTrash &&
+            journal.steps[j].step != EStep::kPlaceFolder) {
           report.unrestored.push_back(journal.steps[j].destination);
         }
       }
@@ -135,7 +134,17 @@ void CSaveRecovery::Complete(const CSaveJournal::SContents& journal, SReport& re
     }
     folders.push_back(GetFolderName(step.destination.empty() ? step.source : step.destination));
   }
+  RemoveStagingFolders(journal);
   mOperations.Flush(folders);
+}
+
+void CSaveRecovery::RemoveStagingFolders(const CSaveJournal::SContents& journal) {
+  // Emptied file by file where the folder could not take its destination's place.
+  for (const CWritePlan::SStep& step : journal.steps) {
+    if (step.step == EStep::kPlaceFolder && Exists(step.temporary)) {
+      mOperations.RemoveOwnFolder(step.temporary);
+    }
+  }
 }
 
 void CSaveRecovery::KeepLeftovers(const std::string& journalPath,
@@ -148,7 +157,7 @@ void CSaveRecovery::KeepLeftovers(const std::string& journalPath,
   report.keptFolder = kept;
   // The temporary files get the names of the files they were to become.
   for (const CWritePlan::SStep& step : journal.steps) {
-    if (!step.temporary.empty() && Exists(step.temporary)) {
+    if (step.step != EStep::kPlaceFolder && !step.temporary.empty() && Exists(step.temporary)) {
       std::string name = fs::path(step.destination).filename().string();
       std::string target = kept + "/" + name;
       for (int number = 2; Exists(target); ++number) {
@@ -157,6 +166,7 @@ void CSaveRecovery::KeepLeftovers(const std::string& journalPath,
       mOperations.Rename(step.temporary, target, false);
     }
   }
+  RemoveStagingFolders(journal);
   mOperations.Rename(journalPath, kept + "/" + fs::path(journalPath).filename().string(), false);
   mOperations.Flush({kept});
 }

@@ -9,11 +9,12 @@ namespace Bris {
 // One save as a value: the file operations it performs, in order, computed before anything on disk
 // changes. Tests compare plans, a preview can show one and progress can count it.
 //
-// A save runs in two phases. The prepare steps only add new files under temporary names that no
-// slot or system file can have (the originals are read, never changed); they are made durable
-// together. The commit steps then move those files into place and the replaced files out of the
-// way, one rename each. Only the commit steps are recorded in the save's journal, so that an
-// interrupted save can be finished from the journal and the temporary files alone.
+// A save runs in two phases. The prepare steps only add new files (and, for a Save As into empty
+// folders, the staging folders that hold them) under temporary names that no slot or system file
+// can have (the originals are read, never changed); they are made durable together. The commit
+// steps then move those files into place and the replaced files out of the way, one rename each,
+// or a whole staging folder at once. Only the commit steps are recorded in the save's journal, so
+// that an interrupted save can be finished from the journal and the temporary files alone.
 class CWritePlan {
 public:
   enum class EStep {
@@ -22,12 +23,17 @@ public:
     kRewriteCopy, // rewrite the reference blocks of the record at (kind, slotIndex) in temporary
     kRewrite,     // source's bytes with the record's reference blocks rewritten -> temporary
     kWriteMemo,   // the memo file of kind -> temporary
+    kStageFolder, // a new folder (temporary) to copy a kind's files into under their final names
     // --- commit
     kPlace,         // temporary -> destination, replacing what is there
     kPlaceNew,      // temporary -> destination, which must not exist (shelter copies)
     kPlaceMemo,     // like kPlace; a failure is the memo file's own and does not stop the save
     kRenameInPlace, // source -> destination inside the project (a renamed slot that stayed)
     kTrash,         // source leaves the project for good: into the Trash
+    // The staging folder temporary takes the place of the empty folder destination in one rename;
+    // the kPlace steps of its files follow and are done by it. Where the folder cannot be placed
+    // so (the destination is no longer empty), those steps place the files one by one.
+    kPlaceFolder,
   };
 
   struct SStep {

@@ -115,9 +115,15 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
   }
   CSaveJournalMarks marks(journalPath);
   std::size_t stepNumber = 0;
+  std::string placedFolder; // a staging folder now in place, with every file in it
   for (const SStep& step : journal.steps) {
     Notify(planIndexes[stepNumber], step);
     ++stepNumber;
+    if (step.step == EStep::kPlace && !placedFolder.empty() &&
+        GetFolderName(step.temporary) == placedFolder) {
+      mPlacedTargets.push_back(step.destination); // placed with its folder
+      continue;
+    }
     if (!RunCommitStep(operations, step, journal.removedFolder)) {
       if (step.step != EStep::kPlaceMemo) {
         RemoveTemporaries(plan);
@@ -132,6 +138,10 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
       RedirectFilePaths(mDataSets, static_cast<CParameter::EDataType>(step.kind), step.source,
                         step.destination);
     }
+    if (step.step == EStep::kPlaceFolder) {
+      const bool placed = !Exists(CZelFileDocument::SystemPath(step.temporary));
+      placedFolder = placed ? step.temporary : std::string();
+    }
     if (step.step == EStep::kPlace || step.step == EStep::kRenameInPlace) {
       mPlacedTargets.push_back(step.destination);
     }
@@ -141,6 +151,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
     }
     marks.MarkDone(stepNumber);
   }
+  RemoveStagingFolders(plan);
   // The journal goes only once every rename it describes is durable.
   operations.Flush(FoldersOf(plan));
   RemoveJournal(journalPath);
@@ -178,7 +189,8 @@ bool CWritePlanExecutor::Prepare(const CWritePlan& plan, std::vector<bool>& comm
   }
   for (const SStep& step : plan.mPrepare) {
     const std::string path = CZelFileDocument::SystemPath(step.temporary);
-    if (prepared.count(step.temporary) == 0 && Exists(path)) {
+    // A staging folder that could not be made is not this save's to remove.
+    if (step.step != EStep::kStageFolder && prepared.count(step.temporary) == 0 && Exists(path)) {
       operations.RemoveOwnFile(path);
     }
   }
@@ -231,6 +243,13 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
   case EStep::kRewrite:
   case EStep::kWriteMemo:
     return operations.WriteNewFile(temporary, step.contents);
+  case EStep::kStageFolder: {
+    // The folder that takes the destination's place keeps its permissions.
+    struct stat info = {};
+    const std::string destination = CZelFileDocument::SystemPath(step.destination);
+    return ::lstat(destination.c_str(), &info) == 0 &&
+           operations.CreateNewFolder(temporary, info.st_mode & 07777);
+  }
   default:
     return false;
   }
@@ -255,6 +274,13 @@ bool CWritePlanExecutor::RunCommitStep(CFileOperations& operations, const SStep&
   case EStep::kTrash:
     return !Exists(source) ||
            operations.MoveToTrash(source, CZelFileDocument::SystemPath(removedFolder));
+  case EStep::kPlaceFolder:
+    // Where the destination is no longer an empty folder, the files are placed one by one by the
+    // steps that follow.
+    if (Exists(temporary)) {
+      operations.ReplaceEmptyFolder(temporary, destination);
+    }
+    return true;
   default:
     return false;
   }
@@ -274,10 +300,32 @@ void CWritePlanExecutor::RemoveJournal(const std::string& journalPath) {
 }
 
 void CWritePlanExecutor::RemoveTemporaries(const CWritePlan& plan) {
-  for (const std::string& temporary : plan.Temporaries()) {
-    const std::string path = CZelFileDocument::SystemPath(temporary);
-    if (Exists(path)) {
-      mDocument.GetFileOperations().RemoveOwnFile(path);
+  RemoveTemporaries(mDocument.GetFileOperations(), plan.Temporaries());
+}
+
+void CWritePlanExecutor::RemoveStagingFolders(const CWritePlan& plan) {
+  // A staging folder that could not take its folder's place was emptied file by file.
+  for (const SStep& step : plan.mPrepare) {
+    const std::string path = CZelFileDocument::SystemPath(step.temporary);
+    if (step.step == EStep::kStageFolder && Exists(path)) {
+      mDocument.GetFileOperations().RemoveOwnFolder(path);
+    }
+  }
+}
+
+void CWritePlanExecutor::RemoveTemporaries(CFileOperations& operations,
+                                           const std::vector<std::string>& temporaries) {
+  // Last made first: the files in a staging folder go before the folder.
+  for (auto temporary = temporaries.rbegin(); temporary != temporaries.rend(); ++temporary) {
+    const std::string path = CZelFileDocument::SystemPath(*temporary);
+    struct stat info = {};
+    if (::lstat(path.c_str(), &info) != 0) {
+      continue;
+    }
+    if (S_ISDIR(info.st_mode)) {
+      operations.RemoveOwnFolder(path);
+    } else {
+      operations.RemoveOwnFile(path);
     }
   }
 }

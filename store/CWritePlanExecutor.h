@@ -50,6 +50,10 @@ public:
   // work folder (where its clean-up never reaches), or hidden in the project folder when there is
   // no work folder.
   static std::string RemovedFolderFor(const std::string& projectPath);
+  // Removes those of a save's temporary files and staging folders that are still there, the
+  // files in a staging folder before the folder.
+  static void RemoveTemporaries(CFileOperations& operations,
+                                const std::vector<std::string>& temporaries);
 
 private:
   // Runs the prepare steps up to the first that fails; prepared: the temporary files made. A memo
@@ -58,6 +62,7 @@ private:
                std::set<std::string>& prepared);
   bool PrepareStep(const CWritePlan::SStep& step);
   void RemoveTemporaries(const CWritePlan& plan);
+  void RemoveStagingFolders(const CWritePlan& plan);
   void RemoveJournal(const std::string& journalPath);
   std::vector<std::string> FoldersOf(const CWritePlan& plan) const;
   void Notify(std::size_t stepIndex, const CWritePlan::SStep& step) const;

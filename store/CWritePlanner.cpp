@@ -10,7 +10,9 @@
 #include "store/RecordFilePaths.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +40,20 @@ SStep MakeStep(EStep step, const std::string& source, const std::string& tempora
 bool Exists(const std::string& path) {
   struct stat info = {};
   return ::lstat(path.c_str(), &info) == 0;
+}
+
+// A real folder (not a link), empty, on the same disk as the folder that holds it: a folder made
+// beside it can then take its place in one rename.
+bool IsEmptyFolderOnItsParentsDisk(const std::string& folder) {
+  struct stat info = {};
+  struct stat parentInfo = {};
+  if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+      ::lstat(GetFolderName(folder).c_str(), &parentInfo) != 0 ||
+      info.st_dev != parentInfo.st_dev) {
+    return false;
+  }
+  std::error_code error;
+  return std::filesystem::is_empty(folder, error) && !error;
 }
 
 // Numbers the temporary files of this process; a name already taken is skipped.
@@ -97,6 +113,7 @@ bool CWritePlanner::PlanKind(EDataType kind) {
       return false;
     }
   }
+  PlanPlaceStagedFolder();
   return true;
 }
 
@@ -126,17 +143,55 @@ bool CWritePlanner::PlanCopyIntoPlace(const std::string& source, const std::stri
   if (source == target) {
     return PlanRewriteInPlace(target, kind, slotIndex);
   }
-  PlanMakeRoomFor(target);
-  const std::string temporary = NewTemporary(target);
+  const std::string staging = StagingFolderFor(target, kind);
+  std::string temporary;
+  if (staging.empty()) {
+    PlanMakeRoomFor(target);
+    temporary = NewTemporary(target);
+  } else {
+    // The folder was empty and the staging folder is new: no name in it is taken.
+    temporary = staging + target.substr(target.rfind('/'));
+  }
   mPlan.mPrepare.push_back(
       MakeStep(EStep::kCopy, Resolve(source), temporary, target, kind, slotIndex, false));
   if (kind != CParameter::kWave) {
     mPlan.mPrepare.push_back(
         MakeStep(EStep::kRewriteCopy, std::string(), temporary, target, kind, slotIndex, false));
   }
-  mPlan.mCommit.push_back(
-      MakeStep(EStep::kPlace, source, temporary, target, kind, slotIndex, false));
+  SStep place = MakeStep(EStep::kPlace, source, temporary, target, kind, slotIndex, false);
+  (staging.empty() ? mPlan.mCommit : mStagedPlacements).push_back(std::move(place));
   return true;
+}
+
+std::string CWritePlanner::StagingFolderFor(const std::string& target, EDataType kind) {
+  if (!mSaveAs) {
+    return std::string(); // an ordinary save writes into folders that hold the project
+  }
+  const std::string folder = GetFolderName(target);
+  if (folder != mStageCheckedFolder) {
+    PlanPlaceStagedFolder();
+    mStageCheckedFolder = folder;
+    if (IsEmptyFolderOnItsParentsDisk(CZelFileDocument::SystemPath(folder))) {
+      mStagingFolder = NewTemporary(folder); // beside the folder, in the project folder
+      mPlan.mPrepare.push_back(
+          MakeStep(EStep::kStageFolder, std::string(), mStagingFolder, folder, kind, 0, false));
+    }
+  }
+  return mStagingFolder;
+}
+
+void CWritePlanner::PlanPlaceStagedFolder() {
+  if (!mStagedPlacements.empty()) {
+    mPlan.mCommit.push_back(MakeStep(EStep::kPlaceFolder, std::string(), mStagingFolder,
+                                     mStageCheckedFolder, mStagedPlacements.front().kind, 0,
+                                     false));
+    for (SStep& place : mStagedPlacements) {
+      mPlan.mCommit.push_back(std::move(place));
+    }
+  }
+  mStagedPlacements.clear();
+  mStageCheckedFolder.clear();
+  mStagingFolder.clear();
 }
 
 bool CWritePlanner::PlanRewriteInPlace(const std::string& target, EDataType kind,

@@ -57,6 +57,12 @@ private:
   // exist yet while the prepare steps read.
   std::string Resolve(const std::string& path) const;
   std::string NewTemporary(const std::string& destination);
+  // Save As into a folder that is still empty: the copies go to a new folder beside it, under
+  // their final names, and one rename puts that folder in its place instead of one rename per
+  // file. Empty when target's folder cannot be staged so.
+  std::string StagingFolderFor(const std::string& target, EDataType kind);
+  // The placement of the staged folder, followed by the placements of the files in it.
+  void PlanPlaceStagedFolder();
 
   CZelFileDocument& mDocument;
   CZelData& mData;
@@ -66,6 +72,9 @@ private:
   std::map<std::string, std::string> mSources;
   std::set<std::string> mTrashed;
   std::set<std::string> mTemporaries;
+  std::string mStageCheckedFolder; // the folder StagingFolderFor last looked at
+  std::string mStagingFolder;      // its staging folder, empty when it is not staged
+  std::vector<CWritePlan::SStep> mStagedPlacements;
   // Asked once: a plan names thousands of temporaries, and each ask is a system call.
   const std::string mProcessNumber;
 };

@@ -2,6 +2,7 @@
 
 #include "domain/CDomain.h"
 #include "store/CFileOperations.h"
+#include "store/CSaveAsTarget.h"
 #include "store/CSaveJournal.h"
 #include "store/CSaveRecovery.h"
 #include "store/CWorkFolderLock.h"
@@ -94,8 +95,9 @@ public:
   }
 
   // Opens, edits and saves in a child process whose file operations stop it at step stopAt (0:
-  // never). The child's exit status: 0 stopped, kExitSaved saved, kExitFailed failed.
-  int SaveInChild(int stopAt) const {
+  // never); with saveAsTarget, a Save As into that prepared folder. The child's exit status: 0
+  // stopped, kExitSaved saved, kExitFailed failed.
+  int SaveInChild(int stopAt, const std::string& saveAsTarget = std::string()) const {
     const pid_t child = ::fork();
     if (child == 0) {
       Bris::Domain().SetWorkFolderPath(WorkFolder());
@@ -105,7 +107,10 @@ public:
       BrisTest::RegisteredDocument registeredB(b);
       OpenAndEdit(a, b);
       a.SetFileOperations(StoppingOperations(stopAt));
-      ::_exit(a.WriteDocument(false) ? kExitSaved : kExitFailed);
+      if (!saveAsTarget.empty()) {
+        a.GetZelData().SetProjectName(saveAsTarget + "/");
+      }
+      ::_exit(a.WriteDocument(!saveAsTarget.empty()) ? kExitSaved : kExitFailed);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -116,6 +121,7 @@ public:
   const std::string& ProjectA() const { return mProjectA; }
   const std::string& ProjectB() const { return mProjectB; }
   std::string Outside() const { return mParent + "/in"; }
+  const std::string& Parent() const { return mParent; }
 
 private:
   std::string mParent;
@@ -189,6 +195,65 @@ TEST_F(SaveCrashRecoveryTest, SaveStoppedAtEveryFileStep_IsFinishedByRecoveryOrL
   }
   EXPECT_GT(untouchedRuns, 5);
   EXPECT_GT(completedRuns, 10);
+}
+
+TEST_F(SaveCrashRecoveryTest, SaveAsStoppedAtEveryFileStep_LeavesTheTargetWhollySavedOrEmpty) {
+  // A Save As into the empty folders its target was given, where each kind's files are staged
+  // in a folder of their own that then takes its folder's place.
+  const auto prepareTarget = [](const CrashScenario& scenario) {
+    const std::string target = scenario.Parent() + "/Copy.prj";
+    fs::create_directory(target);
+    EXPECT_EQ(Bris::CSaveAsTarget(target).Prepare({}), Bris::CSaveAsTarget::EResult::kReady);
+    return target;
+  };
+  const CrashScenario reference(mTemp / "reference");
+  const std::string referenceTarget = prepareTarget(reference);
+  const FolderContents sourceBefore = ReadFolder(reference.ProjectA());
+  ASSERT_EQ(reference.SaveInChild(0, referenceTarget), kExitSaved);
+  const FolderContents saved = ReadFolder(referenceTarget);
+  ASSERT_FALSE(saved.empty());
+  ASSERT_EQ(ReadFolder(reference.ProjectA()), sourceBefore);
+
+  int completedRuns = 0;
+  int untouchedRuns = 0;
+  for (int stopAt = 1;; ++stopAt) {
+    SCOPED_TRACE("stopped at file step " + std::to_string(stopAt));
+    ASSERT_LT(stopAt, 2000) << "the save never ran to its end";
+    const CrashScenario run(mTemp / ("run" + std::to_string(stopAt)));
+    const std::string target = prepareTarget(run);
+    const int status = run.SaveInChild(stopAt, target);
+    if (status == kExitSaved) {
+      EXPECT_EQ(ReadFolder(target), saved);
+      break;
+    }
+    ASSERT_EQ(status, 0);
+    Bris::Domain().SetWorkFolderPath(run.WorkFolder());
+    Bris::CFileOperations operations;
+    const auto reports = Bris::CSaveRecovery(operations).RecoverAll(run.WorkFolder());
+
+    const FolderContents after = ReadFolder(target);
+    if (reports.empty()) {
+      EXPECT_TRUE(after.empty()) << NamesOf(after).front();
+      ++untouchedRuns;
+    } else {
+      ASSERT_EQ(reports.size(), 1u);
+      EXPECT_TRUE(reports[0].completed);
+      EXPECT_EQ(NamesOf(after), NamesOf(saved));
+      EXPECT_TRUE(after == saved);
+      ++completedRuns;
+    }
+    // No staging folder or temporary file is left, and the source project is as it was.
+    for (const auto& entry : fs::recursive_directory_iterator(target)) {
+      EXPECT_EQ(entry.path().filename().string().rfind(".brisel-", 0), std::string::npos)
+          << entry.path();
+    }
+    for (const char* folder : {"Patch", "Tone", "Wave"}) {
+      EXPECT_TRUE(fs::is_directory(target + "/" + folder)) << folder;
+    }
+    EXPECT_EQ(ReadFolder(run.ProjectA()), sourceBefore);
+  }
+  EXPECT_GT(untouchedRuns, 5);
+  EXPECT_GT(completedRuns, 2);
 }
 
 TEST_F(SaveCrashRecoveryTest, JournalWithALostTemporaryFile_RemovesNothingMoreAndKeepsTheRest) {

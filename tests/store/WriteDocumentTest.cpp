@@ -5,6 +5,7 @@
 #include "support/DataSetBuilder.h"
 #include "support/DataSetSnapshot.h"
 #include "support/DropSimulator.h"
+#include "support/ObservedFileOperations.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -255,6 +256,37 @@ TEST_F(WriteDocumentTest, SaveAs_CopiesEverySlotIntoTheNewFolderAndLeavesTheOldO
             Pristine("Patch/007 Old.d00"));
   EXPECT_EQ(FileNamesIn(target + "Wave"), (Names{"001 W1.w00", "002 W2.w00"}));
   EXPECT_TRUE(mDocument.GetUselessFiles().empty());
+  const BrisTest::DataSetSnapshot written(mData);
+  BrisTest::FaultyDocument reread;
+  ASSERT_TRUE(BrisTest::OpenProject(reread, target));
+  EXPECT_TRUE(written.Matches(reread.GetZelData()));
+}
+
+TEST_F(WriteDocumentTest, SaveAsIntoAFolderThatGetsAFileMeanwhile_PlacesItsFilesOneByOne) {
+  // GIVEN a Save As whose target Patch folder, empty when the save was planned, gets a file of
+  // the user's just before the staged folder was to take its place
+  Open();
+  const std::string target = ProjectBuilder(mTemp.Path(), "Copy").Write();
+  ASSERT_TRUE(mData.SetProjectName(target));
+  mDocument.SetFileOperations(std::make_unique<BrisTest::ObservedFileOperations>(
+      [&](const std::string& step, const std::string& path) {
+        const std::string patchFolder = target + "Patch";
+        if (step == "rename" && path.size() > patchFolder.size() &&
+            path.compare(path.size() - patchFolder.size(), patchFolder.size(), patchFolder) == 0) {
+          std::ofstream(patchFolder + "/notes.txt") << "the user's";
+        }
+        return true;
+      }));
+  ASSERT_TRUE(mDocument.WriteDocument(true));
+
+  // THEN the user's file stays beside every slot's file, and no staging folder is left
+  EXPECT_EQ(FileNamesIn(target + "Patch"), (Names{"001 One.d00", "003 A.d00", "004 B.d00",
+                                                  "005 C.d00", "007 Old.d00", "notes.txt"}));
+  EXPECT_EQ(BrisTest::ReadFileText(target + "Patch/notes.txt"), "the user's");
+  for (const auto& entry : fs::recursive_directory_iterator(target)) {
+    EXPECT_EQ(entry.path().filename().string().rfind(".brisel-", 0), std::string::npos)
+        << entry.path();
+  }
   const BrisTest::DataSetSnapshot written(mData);
   BrisTest::FaultyDocument reread;
   ASSERT_TRUE(BrisTest::OpenProject(reread, target));

@@ -39,6 +39,18 @@ bool ObservedFileOperations::CreateFolder(const std::string& path) {
   return mObserver("create folder", path) && CFileOperations::CreateFolder(path);
 }
 
+bool ObservedFileOperations::CreateNewFolder(const std::string& path, mode_t mode) {
+  return mObserver("create folder", path) && CFileOperations::CreateNewFolder(path, mode);
+}
+
+bool ObservedFileOperations::RemoveOwnFolder(const std::string& path) {
+  return mObserver("remove", path) && CFileOperations::RemoveOwnFolder(path);
+}
+
+bool ObservedFileOperations::ReplaceEmptyFolder(const std::string& from, const std::string& to) {
+  return mObserver("rename", from + " -> " + to) && CFileOperations::ReplaceEmptyFolder(from, to);
+}
+
 bool ObservedFileOperations::Flush(const std::vector<std::string>& paths) {
   return mObserver("flush", paths.empty() ? std::string() : paths.front()) &&
          CFileOperations::Flush(paths);

@@ -28,6 +28,9 @@ public:
   bool RemoveOwnFile(const std::string& path) override;
   bool MoveToTrash(const std::string& path, const std::string& fallbackFolder) override;
   bool CreateFolder(const std::string& path) override;
+  bool CreateNewFolder(const std::string& path, mode_t mode) override;
+  bool RemoveOwnFolder(const std::string& path) override;
+  bool ReplaceEmptyFolder(const std::string& from, const std::string& to) override;
   bool Flush(const std::vector<std::string>& paths) override;
 
 private:

@@ -2,6 +2,8 @@
 
 #include "LibMac/Utility/Ux.h"
 
+#include <algorithm>
+
 namespace BrisTool {
 
 using Bris::CWritePlan;
@@ -71,7 +73,12 @@ void CWritePlanPrinter::Print(std::ostream& out) const {
     out << "nothing to change\n";
     return;
   }
-  out << mPlan.mCommit.size() << (mPlan.mCommit.size() == 1 ? " change" : " changes") << "\n";
+  // A staging folder put in place is how its files are placed, not a change of its own.
+  const auto changes = static_cast<std::size_t>(
+      std::count_if(mPlan.mCommit.begin(), mPlan.mCommit.end(), [](const CWritePlan::SStep& step) {
+        return step.step != CWritePlan::EStep::kPlaceFolder;
+      }));
+  out << changes << (changes == 1 ? " change" : " changes") << "\n";
   for (const CWritePlan::SStep& step : mPlan.mCommit) {
     PrintStep(out, step);
   }
