@@ -137,123 +137,98 @@ std::vector<std::string> NamesOf(const FolderContents& contents) {
   return names;
 }
 
+// A Save As target as the session prepares one: a new folder with empty Patch, Tone and Wave
+// folders, which the save fills by staging each kind's files beside them.
+std::string PrepareSaveAsTarget(const CrashScenario& scenario) {
+  const std::string target = scenario.Parent() + "/Copy.prj";
+  fs::create_directory(target);
+  EXPECT_EQ(Bris::CSaveAsTarget(target).Prepare({}), Bris::CSaveAsTarget::EResult::kReady);
+  return target;
+}
+
 class SaveCrashRecoveryTest : public ::testing::Test {
 protected:
   void TearDown() override { Bris::Domain().SetWorkFolderPath(""); }
+
+  // Stops the save (or the Save As) at its first, second, ... file step until one runs to its
+  // end, and runs recovery after each stop.
+  void StopAtEveryFileStep(bool saveAs, int leastCompletedRuns) {
+    // GIVEN the folder an uninterrupted save leaves
+    const CrashScenario reference(mTemp / "reference");
+    const std::string referenceTarget = saveAs ? PrepareSaveAsTarget(reference) : std::string();
+    const std::string& referenceWritten = saveAs ? referenceTarget : reference.ProjectA();
+    const FolderContents before = ReadFolder(referenceWritten);
+    ASSERT_EQ(reference.SaveInChild(0, referenceTarget), kExitSaved);
+    const FolderContents saved = ReadFolder(referenceWritten);
+    ASSERT_NE(saved, before);
+
+    int completedRuns = 0;
+    int untouchedRuns = 0;
+    for (int stopAt = 1;; ++stopAt) {
+      SCOPED_TRACE("stopped at file step " + std::to_string(stopAt));
+      ASSERT_LT(stopAt, 2000) << "the save never ran to its end";
+      const CrashScenario run(mTemp / ("run" + std::to_string(stopAt)));
+      const std::string target = saveAs ? PrepareSaveAsTarget(run) : std::string();
+      const std::string written = saveAs ? target : run.ProjectA();
+      std::vector<std::string> unchanged = {run.ProjectB(), run.Outside()};
+      if (saveAs) {
+        unchanged.push_back(run.ProjectA());
+      }
+      std::vector<FolderContents> unchangedBefore;
+      for (const std::string& folder : unchanged) {
+        unchangedBefore.push_back(ReadFolder(folder));
+      }
+      // WHEN the save dies at its stopAt-th file step and recovery runs at the next start
+      const int status = run.SaveInChild(stopAt, target);
+      if (status == kExitSaved) {
+        EXPECT_EQ(ReadFolder(written), saved);
+        break;
+      }
+      ASSERT_EQ(status, 0);
+      Bris::Domain().SetWorkFolderPath(run.WorkFolder());
+      Bris::CFileOperations operations;
+      const auto reports = Bris::CSaveRecovery(operations).RecoverAll(run.WorkFolder());
+
+      // THEN the folder holds exactly what the save was writing, or, when the save died before
+      // its first change, exactly what it held before; never a mix, a torn or a temporary file
+      const FolderContents after = ReadFolder(written);
+      if (reports.empty()) {
+        EXPECT_EQ(NamesOf(after), NamesOf(before));
+        EXPECT_TRUE(after == before);
+        ++untouchedRuns;
+      } else {
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_TRUE(reports[0].completed);
+        EXPECT_EQ(reports[0].projectPath, saveAs ? target + "/" : run.ProjectA());
+        EXPECT_EQ(NamesOf(after), NamesOf(saved));
+        EXPECT_TRUE(after == saved);
+        ++completedRuns;
+      }
+      // and no staging folder is left, nothing outside the plan was touched, and no journal is
+      // left
+      for (const auto& entry : fs::recursive_directory_iterator(written)) {
+        EXPECT_NE(entry.path().filename().string().rfind(".brisel-", 0), 0u) << entry.path();
+      }
+      for (std::size_t i = 0; i < unchanged.size(); ++i) {
+        EXPECT_EQ(ReadFolder(unchanged[i]), unchangedBefore[i]) << unchanged[i];
+      }
+      for (const auto& [name, bytes] : ReadFolder(run.WorkFolder())) {
+        EXPECT_EQ(name.find(".brisel-journal"), std::string::npos) << name;
+      }
+    }
+    EXPECT_GT(untouchedRuns, 5);
+    EXPECT_GT(completedRuns, leastCompletedRuns);
+  }
 
   BrisTest::TempFolder mTemp;
 };
 
 TEST_F(SaveCrashRecoveryTest, SaveStoppedAtEveryFileStep_IsFinishedByRecoveryOrLeftUntouched) {
-  // GIVEN the folder an uninterrupted save leaves
-  const CrashScenario reference(mTemp / "reference");
-  const FolderContents before = ReadFolder(reference.ProjectA());
-  ASSERT_EQ(reference.SaveInChild(0), kExitSaved);
-  const FolderContents saved = ReadFolder(reference.ProjectA());
-  ASSERT_NE(saved, before);
-
-  int completedRuns = 0;
-  int untouchedRuns = 0;
-  for (int stopAt = 1;; ++stopAt) {
-    SCOPED_TRACE("stopped at file step " + std::to_string(stopAt));
-    ASSERT_LT(stopAt, 2000) << "the save never ran to its end";
-    const CrashScenario run(mTemp / ("run" + std::to_string(stopAt)));
-    const FolderContents otherBefore = ReadFolder(run.ProjectB());
-    const FolderContents outsideBefore = ReadFolder(run.Outside());
-    // WHEN the save dies at its stopAt-th file step and recovery runs at the next start
-    const int status = run.SaveInChild(stopAt);
-    if (status == kExitSaved) {
-      EXPECT_EQ(ReadFolder(run.ProjectA()), saved);
-      break;
-    }
-    ASSERT_EQ(status, 0);
-    Bris::Domain().SetWorkFolderPath(run.WorkFolder());
-    Bris::CFileOperations operations;
-    const auto reports = Bris::CSaveRecovery(operations).RecoverAll(run.WorkFolder());
-
-    // THEN the project holds exactly what the save was writing, or, when the save died before
-    // its first change, exactly what it held before; never a mix, a torn or a temporary file
-    const FolderContents after = ReadFolder(run.ProjectA());
-    if (reports.empty()) {
-      EXPECT_EQ(NamesOf(after), NamesOf(before));
-      EXPECT_TRUE(after == before);
-      ++untouchedRuns;
-    } else {
-      ASSERT_EQ(reports.size(), 1u);
-      EXPECT_TRUE(reports[0].completed);
-      EXPECT_EQ(reports[0].projectPath, run.ProjectA());
-      EXPECT_EQ(NamesOf(after), NamesOf(saved));
-      EXPECT_TRUE(after == saved);
-      ++completedRuns;
-    }
-    // and nothing outside the plan was touched, and no journal is left
-    EXPECT_EQ(ReadFolder(run.ProjectB()), otherBefore);
-    EXPECT_EQ(ReadFolder(run.Outside()), outsideBefore);
-    for (const auto& [name, bytes] : ReadFolder(run.WorkFolder())) {
-      EXPECT_EQ(name.find(".brisel-journal"), std::string::npos) << name;
-    }
-  }
-  EXPECT_GT(untouchedRuns, 5);
-  EXPECT_GT(completedRuns, 10);
+  StopAtEveryFileStep(false, 10);
 }
 
 TEST_F(SaveCrashRecoveryTest, SaveAsStoppedAtEveryFileStep_LeavesTheTargetWhollySavedOrEmpty) {
-  // A Save As into the empty folders its target was given, where each kind's files are staged
-  // in a folder of their own that then takes its folder's place.
-  const auto prepareTarget = [](const CrashScenario& scenario) {
-    const std::string target = scenario.Parent() + "/Copy.prj";
-    fs::create_directory(target);
-    EXPECT_EQ(Bris::CSaveAsTarget(target).Prepare({}), Bris::CSaveAsTarget::EResult::kReady);
-    return target;
-  };
-  const CrashScenario reference(mTemp / "reference");
-  const std::string referenceTarget = prepareTarget(reference);
-  const FolderContents sourceBefore = ReadFolder(reference.ProjectA());
-  ASSERT_EQ(reference.SaveInChild(0, referenceTarget), kExitSaved);
-  const FolderContents saved = ReadFolder(referenceTarget);
-  ASSERT_FALSE(saved.empty());
-  ASSERT_EQ(ReadFolder(reference.ProjectA()), sourceBefore);
-
-  int completedRuns = 0;
-  int untouchedRuns = 0;
-  for (int stopAt = 1;; ++stopAt) {
-    SCOPED_TRACE("stopped at file step " + std::to_string(stopAt));
-    ASSERT_LT(stopAt, 2000) << "the save never ran to its end";
-    const CrashScenario run(mTemp / ("run" + std::to_string(stopAt)));
-    const std::string target = prepareTarget(run);
-    const int status = run.SaveInChild(stopAt, target);
-    if (status == kExitSaved) {
-      EXPECT_EQ(ReadFolder(target), saved);
-      break;
-    }
-    ASSERT_EQ(status, 0);
-    Bris::Domain().SetWorkFolderPath(run.WorkFolder());
-    Bris::CFileOperations operations;
-    const auto reports = Bris::CSaveRecovery(operations).RecoverAll(run.WorkFolder());
-
-    const FolderContents after = ReadFolder(target);
-    if (reports.empty()) {
-      EXPECT_TRUE(after.empty()) << NamesOf(after).front();
-      ++untouchedRuns;
-    } else {
-      ASSERT_EQ(reports.size(), 1u);
-      EXPECT_TRUE(reports[0].completed);
-      EXPECT_EQ(NamesOf(after), NamesOf(saved));
-      EXPECT_TRUE(after == saved);
-      ++completedRuns;
-    }
-    // No staging folder or temporary file is left, and the source project is as it was.
-    for (const auto& entry : fs::recursive_directory_iterator(target)) {
-      EXPECT_EQ(entry.path().filename().string().rfind(".brisel-", 0), std::string::npos)
-          << entry.path();
-    }
-    for (const char* folder : {"Patch", "Tone", "Wave"}) {
-      EXPECT_TRUE(fs::is_directory(target + "/" + folder)) << folder;
-    }
-    EXPECT_EQ(ReadFolder(run.ProjectA()), sourceBefore);
-  }
-  EXPECT_GT(untouchedRuns, 5);
-  EXPECT_GT(completedRuns, 2);
+  StopAtEveryFileStep(true, 2);
 }
 
 TEST_F(SaveCrashRecoveryTest, JournalWithALostTemporaryFile_RemovesNothingMoreAndKeepsTheRest) {
