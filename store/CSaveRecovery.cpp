@@ -134,17 +134,8 @@ void CSaveRecovery::Complete(const CSaveJournal::SContents& journal, SReport& re
     }
     folders.push_back(GetFolderName(step.destination.empty() ? step.source : step.destination));
   }
-  RemoveStagingFolders(journal);
+  CWritePlanExecutor::RemoveStagingFolders(mOperations, journal.steps);
   mOperations.Flush(folders);
-}
-
-void CSaveRecovery::RemoveStagingFolders(const CSaveJournal::SContents& journal) {
-  // Emptied file by file where the folder could not take its destination's place.
-  for (const CWritePlan::SStep& step : journal.steps) {
-    if (step.step == EStep::kPlaceFolder && Exists(step.temporary)) {
-      mOperations.RemoveOwnFolder(step.temporary);
-    }
-  }
 }
 
 void CSaveRecovery::KeepLeftovers(const std::string& journalPath,
@@ -166,7 +157,7 @@ void CSaveRecovery::KeepLeftovers(const std::string& journalPath,
       mOperations.Rename(step.temporary, target, false);
     }
   }
-  RemoveStagingFolders(journal);
+  CWritePlanExecutor::RemoveStagingFolders(mOperations, journal.steps);
   mOperations.Rename(journalPath, kept + "/" + fs::path(journalPath).filename().string(), false);
   mOperations.Flush({kept});
 }

@@ -38,7 +38,6 @@ private:
   void Complete(const CSaveJournal::SContents& journal, SReport& report);
   void KeepLeftovers(const std::string& journalPath, const CSaveJournal::SContents& journal,
                      SReport& report);
-  void RemoveStagingFolders(const CSaveJournal::SContents& journal);
 
   CFileOperations& mOperations;
 };

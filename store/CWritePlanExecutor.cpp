@@ -151,7 +151,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
     }
     marks.MarkDone(stepNumber);
   }
-  RemoveStagingFolders(plan);
+  RemoveStagingFolders(operations, plan.mCommit);
   // The journal goes only once every rename it describes is durable.
   operations.Flush(FoldersOf(plan));
   RemoveJournal(journalPath);
@@ -303,12 +303,13 @@ void CWritePlanExecutor::RemoveTemporaries(const CWritePlan& plan) {
   RemoveTemporaries(mDocument.GetFileOperations(), plan.Temporaries());
 }
 
-void CWritePlanExecutor::RemoveStagingFolders(const CWritePlan& plan) {
+void CWritePlanExecutor::RemoveStagingFolders(CFileOperations& operations,
+                                              const std::vector<CWritePlan::SStep>& commitSteps) {
   // A staging folder that could not take its folder's place was emptied file by file.
-  for (const SStep& step : plan.mPrepare) {
+  for (const SStep& step : commitSteps) {
     const std::string path = CZelFileDocument::SystemPath(step.temporary);
-    if (step.step == EStep::kStageFolder && Exists(path)) {
-      mDocument.GetFileOperations().RemoveOwnFolder(path);
+    if (step.step == EStep::kPlaceFolder && Exists(path)) {
+      operations.RemoveOwnFolder(path);
     }
   }
 }

@@ -54,6 +54,9 @@ public:
   // files in a staging folder before the folder.
   static void RemoveTemporaries(CFileOperations& operations,
                                 const std::vector<std::string>& temporaries);
+  // Removes the staging folders of commitSteps that are still there (emptied file by file).
+  static void RemoveStagingFolders(CFileOperations& operations,
+                                   const std::vector<CWritePlan::SStep>& commitSteps);
 
 private:
   // Runs the prepare steps up to the first that fails; prepared: the temporary files made. A memo
@@ -62,7 +65,6 @@ private:
                std::set<std::string>& prepared);
   bool PrepareStep(const CWritePlan::SStep& step);
   void RemoveTemporaries(const CWritePlan& plan);
-  void RemoveStagingFolders(const CWritePlan& plan);
   void RemoveJournal(const std::string& journalPath);
   std::vector<std::string> FoldersOf(const CWritePlan& plan) const;
   void Notify(std::size_t stepIndex, const CWritePlan::SStep& step) const;
