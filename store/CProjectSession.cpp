@@ -92,7 +92,7 @@ CProjectSession::ESaveResult CProjectSession::Write(bool saveAs) {
     return ESaveResult::kRefused;
   }
   // A Save As checked every file a moment ago, before it made the target folder.
-  if (!saveAs && !mDocument->IsWritePossible()) {
+  if (!saveAs && !mDocument->IsWritePossibleTracked()) {
     return ESaveResult::kRefused;
   }
   // A memo file that could not be written fails the save too: the project stays modified so that
@@ -111,7 +111,9 @@ CProjectSession::SaveAs(const std::string& targetPath,
   if (mDocument == nullptr) {
     return ESaveResult::kRefused;
   }
-  if (!mDocument->IsWritePossible()) {
+  // Tracked: a window's activation has usually just asked, and the write's own check can then
+  // skip every source file.
+  if (!mDocument->IsWritePossibleTracked()) {
     std::error_code error;
     fs::remove(target.Folder(), error); // only an empty folder, such as one just made, goes
     return ESaveResult::kRefused;

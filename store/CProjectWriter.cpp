@@ -30,7 +30,12 @@ bool CanOpenForUpdate(const std::string& systemPath) {
   return UFileUtils::IsAccessibleFile(systemPath, R_OK | W_OK);
 }
 
-bool CanOpenForReading(const std::string& systemPath) {
+bool CanOpenForReading(const std::string& systemPath, CFolderFacts& folders) {
+  // A listing that shows a plain file spares asking for its type; whether it may be read is
+  // still asked of the file system, which alone knows every rule that decides it.
+  if (folders.IsListedAsPlainFile(systemPath)) {
+    return ::access(systemPath.c_str(), R_OK) == 0;
+  }
   return UFileUtils::IsAccessibleFile(systemPath, R_OK);
 }
 
@@ -168,6 +173,7 @@ bool CProjectWriter::Execute(const CWritePlan& plan) {
 }
 
 bool CProjectWriter::IsWritePossible() const {
+  CFolderFacts folders;
   for (auto kind : kKinds) {
     const CParameterArray* records = mData.GetArray(kind);
     for (std::size_t slotIndex = 0; slotIndex < records->size(); ++slotIndex) {
@@ -177,7 +183,7 @@ bool CProjectWriter::IsWritePossible() const {
       }
       const std::string& filePath = record->GetFilePath();
       const std::string openName = CZelFileDocument::SystemPath(filePath);
-      if (!CanOpenForReading(openName)) {
+      if (!CanOpenForReading(openName, folders)) {
         IgnoreTRACE("(%d) originalName=[%s] openName=[%s] \n", static_cast<int>(slotIndex),
                     filePath.c_str(), openName.c_str());
         return false;
@@ -196,6 +202,8 @@ bool CProjectWriter::IsEnableWriteFiles(EDataType kind, bool saveAs) {
     return false;
   }
   const std::size_t slotCount = SlotCount(records, names);
+  // The readability check just before a save has asked about every non-blank record's file.
+  const bool filesReadable = mDocument.AreRecordFilesKnownReadable();
   for (std::size_t slotIndex = 0; slotIndex < slotCount; ++slotIndex) {
     const CParameter* record = (*records)[slotIndex];
     if (record == nullptr) {
@@ -203,13 +211,14 @@ bool CProjectWriter::IsEnableWriteFiles(EDataType kind, bool saveAs) {
     }
     const std::string& original = (*names)[slotIndex];
     const std::string& filePath = record->GetFilePath();
+    const bool sourceReadable = filesReadable && !record->IsBlank();
     if (original == filePath) {
       if (original.empty()) {
         continue;
       }
       const std::string target = mDocument.GetTargetPath(kind, slotIndex);
       if (saveAs) {
-        if (!IsEnableCopyIntoPlace(filePath, target, kind, slotIndex)) {
+        if (!IsEnableCopyIntoPlace(filePath, target, kind, slotIndex, sourceReadable)) {
           return false;
         }
       } else if (!IsEnableRenameInPlace(filePath, target) ||
@@ -226,8 +235,8 @@ bool CProjectWriter::IsEnableWriteFiles(EDataType kind, bool saveAs) {
         continue;
       }
     }
-    if (!IsEnableCopyIntoPlace(filePath, mDocument.GetTargetPath(kind, slotIndex), kind,
-                               slotIndex)) {
+    if (!IsEnableCopyIntoPlace(filePath, mDocument.GetTargetPath(kind, slotIndex), kind, slotIndex,
+                               sourceReadable)) {
       return false;
     }
   }
@@ -291,10 +300,14 @@ std::vector<CZelData*> CProjectWriter::DataSetsInPlay() const {
 }
 
 bool CProjectWriter::IsEnableCopyIntoPlace(const std::string& source, const std::string& target,
-                                           EDataType kind, std::size_t slotIndex) {
+                                           EDataType kind, std::size_t slotIndex,
+                                           bool sourceReadable) {
   // A file already in place is only rewritten.
-  return source == target ? IsEnableRewrite(kind, target, slotIndex)
-                          : mDocument.IsEnableCopyZelFile(source, target, &mCreatableFolders);
+  if (source == target) {
+    return IsEnableRewrite(kind, target, slotIndex);
+  }
+  return sourceReadable ? mDocument.IsEnableCopyTo(target, &mTargetFolders)
+                        : mDocument.IsEnableCopyZelFile(source, target, &mTargetFolders);
 }
 
 bool CProjectWriter::IsEnableRewrite(EDataType kind, const std::string& path,

@@ -2,6 +2,7 @@
 
 #include "domain/CParameter.h"
 
+#include "store/CFolderFacts.h"
 #include "store/CWritePlan.h"
 
 #include <cstddef>
@@ -75,8 +76,9 @@ private:
   // The data sets a write must keep whole: those of the open projects with unsaved changes, and
   // always the one being written.
   std::vector<CZelData*> DataSetsInPlay() const;
+  // sourceReadable: the source is known to be readable and is not asked about again.
   bool IsEnableCopyIntoPlace(const std::string& source, const std::string& target, EDataType kind,
-                             std::size_t slotIndex);
+                             std::size_t slotIndex, bool sourceReadable);
   bool IsEnableRewrite(EDataType kind, const std::string& path, std::size_t slotIndex);
   bool IsEnableRenameInPlace(const std::string& oldPath, const std::string& newPath) const;
   bool IsOriginalName(const std::string& path) const;
@@ -87,8 +89,8 @@ private:
   CZelData& mData;
   std::vector<std::string>& mUselessFiles;
   bool mSaveAs = false;
-  // The target folders this write's check found it can or cannot create files in.
-  std::map<std::string, bool> mCreatableFolders;
+  // What this write's check learnt about the folders its copies go to.
+  CFolderFacts mTargetFolders;
   // Set once the write removed, renamed or sheltered a file: a saved undo state may name it.
   bool mChangedFiles = false;
 };

@@ -40,6 +40,10 @@ bool CReadabilityTracker::IsReadable(const CZelData& data, const std::function<b
   return mAnswer;
 }
 
+bool CReadabilityTracker::IsKnownReadable(const CZelData& data) {
+  return mHasAnswer && mAnswer && NamesTheSameFiles(data) && !mWatch.HasChanged();
+}
+
 bool CReadabilityTracker::NamesTheSameFiles(const CZelData& data) const {
   std::size_t next = 0;
   const bool same = ForEachFilePath(data, [this, &next](const std::string& path) {

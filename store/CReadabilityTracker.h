@@ -19,6 +19,9 @@ class CReadabilityTracker {
 public:
   // check: the full check of data's files, run when the remembered answer may be stale.
   bool IsReadable(const CZelData& data, const std::function<bool()>& check);
+  // True while the last check found every file readable and nothing it depends on changed since:
+  // a write may then skip asking about each of data's files again.
+  bool IsKnownReadable(const CZelData& data);
 
 private:
   bool NamesTheSameFiles(const CZelData& data) const;

@@ -11,6 +11,7 @@
 #include "store/CDataSetReader.h"
 #include "store/CFileOperations.h"
 #include "store/CFileShelter.h"
+#include "store/CFolderFacts.h"
 #include "store/CProjectCleaner.h"
 #include "store/CProjectWriter.h"
 #include "store/CReadabilityTracker.h"
@@ -39,20 +40,6 @@ namespace {
 constexpr int kErrorTooFewBlankWaveSlots = 6;
 constexpr int kErrorWaveSizeLimit = 8;
 constexpr int kErrorNothingImported = 9;
-
-// A file that does not exist yet can be created when its folder exists and is writable.
-bool CanCreateFile(const std::string& systemPath, std::map<std::string, bool>* creatableFolders) {
-  const auto slash = systemPath.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : systemPath.substr(0, slash + 1);
-  std::map<std::string, bool> askedOnce;
-  std::map<std::string, bool>& known = creatableFolders != nullptr ? *creatableFolders : askedOnce;
-  const auto [answer, isNew] = known.try_emplace(folder, false);
-  if (isNew) {
-    std::error_code error;
-    answer->second = fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
-  }
-  return answer->second;
-}
 
 bool CanOpenForUpdate(const std::string& systemPath) {
   return UFileUtils::IsAccessibleFile(systemPath, R_OK | W_OK);
@@ -122,15 +109,18 @@ void CZelFileDocument::SetFileOperations(std::unique_ptr<CFileOperations> operat
 }
 
 bool CZelFileDocument::IsEnableCopyZelFile(std::string source, std::string destination,
-                                           std::map<std::string, bool>* creatableFolders) {
-  const std::string from = SystemPath(source);
-  if (!UFileUtils::IsAccessibleFile(from, R_OK)) {
-    return false;
-  }
+                                           CFolderFacts* targetFolders) {
+  return UFileUtils::IsAccessibleFile(SystemPath(source), R_OK) &&
+         IsEnableCopyTo(destination, targetFolders);
+}
+
+bool CZelFileDocument::IsEnableCopyTo(const std::string& destination, CFolderFacts* targetFolders) {
+  CFolderFacts askedOnce;
+  CFolderFacts& folders = targetFolders != nullptr ? *targetFolders : askedOnce;
   const std::string to = SystemPath(destination);
-  if (::access(to.c_str(), R_OK) != 0) {
+  if (!folders.MayExist(to) || ::access(to.c_str(), R_OK) != 0) {
     // Not there yet: the copy will create it, which needs its folder.
-    return CanCreateFile(to, creatableFolders);
+    return folders.CanCreateBeside(to);
   }
   return CanOpenForUpdate(to);
 }
@@ -326,6 +316,10 @@ bool CZelFileDocument::IsWritePossibleTracked() {
     mReadability = std::make_unique<CReadabilityTracker>();
   }
   return mReadability->IsReadable(mData, [this] { return IsWritePossible(); });
+}
+
+bool CZelFileDocument::AreRecordFilesKnownReadable() {
+  return mReadability != nullptr && mReadability->IsKnownReadable(mData);
 }
 
 bool CZelFileDocument::IsEnableWriteFiles(EDataType kind, bool saveAs) {

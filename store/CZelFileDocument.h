@@ -16,6 +16,7 @@
 
 namespace Bris {
 
+class CFolderFacts;
 class CFileOperations;
 class CWritePlan;
 class CReadabilityTracker;
@@ -50,10 +51,12 @@ public:
   // destination now holds a complete copy; a failed write may leave a partial destination.
   virtual bool CopyZelFile(std::string source, std::string destination);
   // True when CopyZelFile would be able to open both files; creates and changes nothing.
-  // creatableFolders, when given, keeps the answer for each destination folder already asked
+  // targetFolders, when given, keeps what was learnt about each destination folder already asked
   // about, so that a check of hundreds of new files in one folder asks about the folder once.
   bool IsEnableCopyZelFile(std::string source, std::string destination,
-                           std::map<std::string, bool>* creatableFolders = nullptr);
+                           CFolderFacts* targetFolders = nullptr);
+  // The destination half of IsEnableCopyZelFile, for a source known to be readable.
+  bool IsEnableCopyTo(const std::string& destination, CFolderFacts* targetFolders);
   // While a copy for destination is staged, CopyZelFile(source, destination) writes the copy to
   // the staged temporary file instead: callers (and documents that replace CopyZelFile) keep
   // naming the file the copy is for, while nothing appears under that name before it is whole.
@@ -164,6 +167,8 @@ public:
   // files are checked again only when a record names another file or a folder holding one
   // changed since the last check.
   bool IsWritePossibleTracked();
+  // True when the last tracked check found every non-blank record's file readable and still holds.
+  bool AreRecordFilesKnownReadable();
   // Dry run of WriteFiles for one kind: opens what the write would open; changes nothing.
   bool IsEnableWriteFiles(EDataType kind, bool saveAs);
   // Copies, renames, shelters and rewrites one kind's files slot by slot. The files of the

@@ -1,4 +1,5 @@
 #include "store/CBriselDocument.h"
+#include "store/CFolderFacts.h"
 
 #include "support/ProjectFixture.h"
 
@@ -6,7 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -73,11 +75,20 @@ TEST_F(CopyZelFileTest, DryRun_ChecksTheDestinationWithoutTouchingIt) {
   EXPECT_FALSE(mDocument.CopyZelFile(mTemp / "src", mTemp / "no folder/new"));
 
   // A check that keeps its answers per folder keeps each folder's own.
-  std::map<std::string, bool> folders;
+  Bris::CFolderFacts folders;
   EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "no folder/new", &folders));
   EXPECT_TRUE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "new", &folders));
   EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "no folder/other", &folders));
   EXPECT_TRUE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "other", &folders));
+
+  // Once a folder was asked about often enough to be listed, what it holds still counts.
+  for (int i = 0; i < 100; ++i) {
+    EXPECT_TRUE(mDocument.IsEnableCopyTo(mTemp / ("new " + std::to_string(i)), &folders));
+  }
+  EXPECT_FALSE(mDocument.IsEnableCopyZelFile(mTemp / "src", mTemp / "folder", &folders));
+  EXPECT_TRUE(mDocument.IsEnableCopyTo(mTemp / "old", &folders));
+  fs::permissions(mTemp / "old", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_EQ(mDocument.IsEnableCopyTo(mTemp / "old", &folders), ::geteuid() == 0);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -77,3 +79,37 @@ TEST_F(ReadabilityTrackerTest, AnswersAsTheFullCheckAndChecksAgainOnlyAfterAChan
 }
 
 } // namespace
+
+class LargeFolderReadabilityTest : public BrisTest::WriteTestBase {};
+
+// A folder of many files is listed once instead of asked about file by file; what the listing
+// shows must not change the answer.
+TEST_F(LargeFolderReadabilityTest, ListedFolder_StillRefusesWhatIsNoReadablePlainFile) {
+  ProjectBuilder builder(mTemp.Path(), "Many");
+  for (int wave = 1; wave <= 60; ++wave) {
+    builder.Wave(wave, "W" + std::to_string(wave), 100);
+  }
+  const std::string project = builder.Write();
+  Bris::CBriselDocument document;
+  ASSERT_TRUE(BrisTest::OpenProject(document, project));
+  ASSERT_TRUE(document.IsWritePossible());
+
+  const std::string last = project + "Wave/060 W60.w00";
+  const std::string kept = mTemp / "kept.w00";
+  fs::rename(last, kept);
+  fs::create_symlink(kept, last); // a link to a plain file reads as one
+  EXPECT_TRUE(document.IsWritePossible());
+  fs::remove(last);
+  fs::create_directory(kept + ".folder");
+  fs::create_symlink(kept + ".folder", last);
+  EXPECT_FALSE(document.IsWritePossible());
+  fs::remove(last);
+  fs::create_directory(last);
+  EXPECT_FALSE(document.IsWritePossible());
+  fs::remove(last);
+  fs::rename(kept, last);
+  fs::permissions(last, fs::perms::none);
+  EXPECT_EQ(document.IsWritePossible(), ::geteuid() == 0); // the owner may not read it now
+  fs::permissions(last, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_TRUE(document.IsWritePossible());
+}
