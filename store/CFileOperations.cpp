@@ -361,6 +361,12 @@ bool CFileOperations::Flush(const std::vector<std::string>& paths) {
   return true;
 #else
   for (const std::string& path : paths) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(path, error)) {
+      if (entry.is_regular_file(error) && !SyncPath(entry.path().string())) {
+        return Fail("flush", entry.path().string());
+      }
+    }
     if (!SyncPath(path)) {
       return Fail("flush", path);
     }

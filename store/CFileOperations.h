@@ -55,7 +55,8 @@ public:
   // failure recorded, when to is anything else or the file system cannot: the caller then moves
   // the files one by one.
   virtual bool ReplaceEmptyFolder(const std::string& from, const std::string& to);
-  // Makes the contents of the files and the entries of the folders in paths durable.
+  // Makes the contents of the files and the entries of the folders in paths durable; a folder
+  // stands for the files directly in it too, so that a folder of new files needs no list of them.
   virtual bool Flush(const std::vector<std::string>& paths);
 
   const SError& GetLastError() const { return mLastError; }

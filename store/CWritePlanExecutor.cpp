@@ -166,13 +166,21 @@ bool CWritePlanExecutor::Prepare(const CWritePlan& plan, std::vector<bool>& comm
                                  std::set<std::string>& prepared) {
   CFileOperations& operations = mDocument.GetFileOperations();
   std::vector<std::string> written;
+  std::set<std::string> stagingFolders;
   bool preparedAll = true;
   std::size_t stepIndex = 0;
   for (const SStep& step : plan.mPrepare) {
     Notify(stepIndex++, step);
     if (PrepareStep(step)) {
-      if (step.step != EStep::kRewriteCopy) {
+      if (step.step == EStep::kStageFolder) {
+        stagingFolders.insert(step.temporary);
+      }
+      // A staging folder, flushed, stands for the files made in it.
+      const bool inStagingFolder = stagingFolders.count(GetFolderName(step.temporary)) != 0;
+      if (step.step != EStep::kRewriteCopy && !inStagingFolder) {
         written.push_back(CZelFileDocument::SystemPath(step.temporary));
+      }
+      if (step.step != EStep::kRewriteCopy) {
         prepared.insert(step.temporary);
       }
       continue;
