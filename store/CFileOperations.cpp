@@ -112,8 +112,10 @@ ECopied CopyInKernel(int in, int out, off_t size, bool tryShared, bool& noShared
     }
     done += copied;
   }
-  // The size was read before the copy; a file that grew meanwhile is read to its end.
-  return ECopied::kPartly;
+  // The copy holds the file as large as it was when opened, as cp makes it: asking once more
+  // whether it grew since would cost a system call per file of a project. A file that reads as
+  // empty (or shorter than it said) is read to its end.
+  return size > 0 && done == size ? ECopied::kWhole : ECopied::kPartly;
 #else
   (void)in;
   (void)out;
