@@ -217,7 +217,9 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
   case EStep::kCopy: {
     // Copies name the file they are for; the document writes them to the temporary file.
     const std::string destination = CZelFileDocument::SystemPath(step.destination);
-    const bool existed = Exists(destination);
+    // Once many copies went to one folder (a Save As into an empty one), a listing of it says
+    // what was there before; a name it does not show costs no question of its own.
+    const bool existed = mDestinationFolders.MayExist(destination) && Exists(destination);
     mDocument.StageCopy(step.destination, step.temporary);
     const bool copied = mDocument.CopyZelFile(step.source, step.destination);
     mDocument.UnstageCopy(step.destination);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/CFolderFacts.h"
 #include "store/CWritePlan.h"
 
 #include <cstddef>
@@ -73,6 +74,8 @@ private:
   std::vector<CZelData*> mDataSets;
   bool mChangedFiles = false;
   bool mMemoWriteFailed = false;
+  // The folders the copies go to, each listed once many copies went to it: what it held before.
+  CFolderFacts mDestinationFolders;
   std::vector<std::string> mPlacedTargets;
   StepObserver mObserver;
   std::size_t mStepCount = 0;

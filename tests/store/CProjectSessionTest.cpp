@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -205,6 +206,36 @@ TEST_F(CProjectSessionTest, SaveAs_ThatFailsWhileWritingLeavesTheProjectWhereItW
 
   faulty.mFailWhen = nullptr;
   EXPECT_EQ(session.Save(), ESaveResult::kSaved) << "the project still saves where it is";
+}
+
+// Many copies into one folder are checked against one listing of it; a copy that breaks off there
+// still leaves no broken file behind, and the next try writes every file.
+TEST_F(CProjectSessionTest, SaveAs_ThatFailsAfterManyCopiesIntoOneFolderLeavesNoBrokenFile) {
+  ProjectBuilder builder(mTemp.Path(), "Many");
+  for (int wave = 1; wave <= 40; ++wave) {
+    builder.Wave(wave, "W" + std::to_string(wave), 100);
+  }
+  const std::string many = builder.Write();
+  auto document = std::make_unique<BrisTest::FaultyDocument>();
+  BrisTest::FaultyDocument& faulty = *document;
+  CProjectSession session(std::move(document));
+  ASSERT_TRUE(session.Open(many));
+  const std::string target = mTemp / "Copy.prj";
+  fs::create_directory(target);
+  faulty.mFailWhen = [](const std::string& destination) {
+    return destination.find("/036 W36.w00") != std::string::npos;
+  };
+
+  EXPECT_EQ(session.SaveAs(target), ESaveResult::kFailed);
+  // The waves before the broken copy are in place, as a write slot by slot leaves them; the
+  // broken copy left nothing.
+  const BrisTest::FolderContents written = BrisTest::ReadFolder(target + "/Wave");
+  EXPECT_EQ(written.size(), 35U);
+  EXPECT_EQ(written.count("036 W36.w00"), 0U);
+
+  faulty.mFailWhen = nullptr;
+  EXPECT_EQ(session.SaveAs(target), ESaveResult::kSaved);
+  EXPECT_EQ(BrisTest::ReadFolder(target + "/Wave").size(), 40U);
 }
 
 } // namespace
