@@ -26,6 +26,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kCopyChunkBytes = 1 << 20;
+// A copy that keeps its bytes for the caller does so only for a file as small as a patch or tone.
+constexpr off_t kMaxKeptCopyBytes = 64 * 1024;
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
@@ -149,6 +151,29 @@ bool CopyByReading(int in, int out, off_t size, bool& sourceFailed) {
   }
 }
 
+// The copy through this process of the size bytes a file had when opened (fewer when it shrank
+// since), which stay in bytes. False with errno set; sourceFailed tells which side it was.
+bool CopyKeepingBytes(int in, int out, off_t size, std::string& bytes, bool& sourceFailed) {
+  bytes.resize(static_cast<std::size_t>(size));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = ::read(in, bytes.data() + done, bytes.size() - done);
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got < 0) {
+      sourceFailed = true;
+      return false;
+    }
+    if (got == 0) {
+      break;
+    }
+    done += static_cast<std::size_t>(got);
+  }
+  bytes.resize(done);
+  return WriteAll(out, bytes.data(), bytes.size());
+}
+
 bool Exists(const std::string& path) {
   struct stat info = {};
   return ::lstat(path.c_str(), &info) == 0;
@@ -219,6 +244,21 @@ bool CFileOperations::Copy(const std::string& source, const std::string& destina
   if (!out.IsOpen()) {
     return Fail("copy", destination);
   }
+  const bool keepBytes = destination == mKeepBytesFor && info.st_size <= kMaxKeptCopyBytes;
+  mKeepBytesFor.clear();
+  mKeptFor.clear();
+  if (keepBytes) {
+    bool sourceFailed = false;
+    if (CopyKeepingBytes(in.Get(), out.Get(), info.st_size, mKeptBytes, sourceFailed) &&
+        out.Close()) {
+      mKeptFor = destination;
+      return true;
+    }
+    if (asNewFile) {
+      RemoveBrokenNewFile(destination);
+    }
+    return Fail("copy", sourceFailed ? source : destination);
+  }
   // A file system refuses a reflink of every file alike: after the first refusal, a save of
   // thousands of files does not ask again.
   const bool tryShared = std::find(mDevicesWithoutSharing.begin(), mDevicesWithoutSharing.end(),
@@ -240,6 +280,16 @@ bool CFileOperations::Copy(const std::string& source, const std::string& destina
     RemoveBrokenNewFile(destination);
   }
   return Fail("copy", sourceFailed ? source : destination);
+}
+
+bool CFileOperations::TakeCopiedBytes(const std::string& path, std::string& bytes) {
+  if (mKeptFor.empty() || mKeptFor != path) {
+    return false;
+  }
+  bytes = std::move(mKeptBytes);
+  mKeptBytes.clear();
+  mKeptFor.clear();
+  return true;
 }
 
 bool CFileOperations::Write(const std::string& path, const std::string& contents, bool asNewFile) {

@@ -59,6 +59,14 @@ public:
   // stands for the files directly in it too, so that a folder of new files needs no list of them.
   virtual bool Flush(const std::vector<std::string>& paths);
 
+  // The next copy to destination keeps the bytes it wrote, for a caller that would read them
+  // back at once (a copy whose reference blocks are rewritten next): a small file is then copied
+  // by reading it, which costs fewer system calls than a copy in the kernel and a read after it.
+  void KeepCopiedBytes(const std::string& destination) { mKeepBytesFor = destination; }
+  // Moves the bytes the last copy kept for path into bytes. False when the last copy kept none
+  // for path: the caller reads the file.
+  bool TakeCopiedBytes(const std::string& path, std::string& bytes);
+
   const SError& GetLastError() const { return mLastError; }
   void ClearLastError() { mLastError = SError(); }
   // The last failure as one line: "step: path: reason".
@@ -81,6 +89,9 @@ private:
   SError mLastError;
   // File systems (by device) that answered a reflink with "not supported".
   std::vector<dev_t> mDevicesWithoutSharing;
+  std::string mKeepBytesFor; // the destination of the next copy that keeps its bytes
+  std::string mKeptFor;      // the destination of the last copy that kept them
+  std::string mKeptBytes;
 };
 
 } // namespace Bris

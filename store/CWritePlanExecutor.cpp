@@ -221,6 +221,9 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
     // what was there before; a name it does not show costs no question of its own.
     const bool existed = mDestinationFolders.MayExist(destination) && Exists(destination);
     mDocument.StageCopy(step.destination, step.temporary);
+    if (step.kind == CParameter::kPatch || step.kind == CParameter::kTone) {
+      operations.KeepCopiedBytes(temporary); // its reference blocks are checked next
+    }
     const bool copied = mDocument.CopyZelFile(step.source, step.destination);
     mDocument.UnstageCopy(step.destination);
     // A replaced CopyZelFile that broke off may have written to the name itself.
@@ -231,7 +234,8 @@ bool CWritePlanExecutor::PrepareStep(const SStep& step) {
   }
   case EStep::kRewriteCopy: {
     std::string copied;
-    if (!UFileUtils::ReadWholeFile(temporary, copied)) {
+    if (!operations.TakeCopiedBytes(temporary, copied) &&
+        !UFileUtils::ReadWholeFile(temporary, copied)) {
       return false;
     }
     std::stringstream file(copied, std::ios::in | std::ios::out | std::ios::binary);
