@@ -247,33 +247,14 @@ bool CFileOperations::Copy(const std::string& source, const std::string& destina
   const bool keepBytes = destination == mKeepBytesFor && info.st_size <= kMaxKeptCopyBytes;
   mKeepBytesFor.clear();
   mKeptFor.clear();
-  if (keepBytes) {
-    bool sourceFailed = false;
-    if (CopyKeepingBytes(in.Get(), out.Get(), info.st_size, mKeptBytes, sourceFailed) &&
-        out.Close()) {
-      mKeptFor = destination;
-      return true;
-    }
-    if (asNewFile) {
-      RemoveBrokenNewFile(destination);
-    }
-    return Fail("copy", sourceFailed ? source : destination);
-  }
-  // A file system refuses a reflink of every file alike: after the first refusal, a save of
-  // thousands of files does not ask again.
-  const bool tryShared = std::find(mDevicesWithoutSharing.begin(), mDevicesWithoutSharing.end(),
-                                   info.st_dev) == mDevicesWithoutSharing.end();
-  bool noShared = false;
-  ECopied copied = CopyInKernel(in.Get(), out.Get(), info.st_size, tryShared, noShared);
-  if (noShared) {
-    mDevicesWithoutSharing.push_back(info.st_dev);
-  }
   bool sourceFailed = false;
-  if (copied == ECopied::kPartly) {
-    copied = CopyByReading(in.Get(), out.Get(), info.st_size, sourceFailed) ? ECopied::kWhole
-                                                                            : ECopied::kFailed;
-  }
-  if (copied == ECopied::kWhole && out.Close()) {
+  const bool copied =
+      keepBytes ? CopyKeepingBytes(in.Get(), out.Get(), info.st_size, mKeptBytes, sourceFailed)
+                : CopyWhole(in.Get(), out.Get(), info.st_dev, info.st_size, sourceFailed);
+  if (copied && out.Close()) {
+    if (keepBytes) {
+      mKeptFor = destination;
+    }
     return true;
   }
   if (asNewFile) {
@@ -282,8 +263,24 @@ bool CFileOperations::Copy(const std::string& source, const std::string& destina
   return Fail("copy", sourceFailed ? source : destination);
 }
 
+bool CFileOperations::CopyWhole(int in, int out, dev_t device, off_t size, bool& sourceFailed) {
+  // A file system refuses a reflink of every file alike: after the first refusal, a save of
+  // thousands of files does not ask again.
+  const bool tryShared = std::find(mDevicesWithoutSharing.begin(), mDevicesWithoutSharing.end(),
+                                   device) == mDevicesWithoutSharing.end();
+  bool noShared = false;
+  const ECopied copied = CopyInKernel(in, out, size, tryShared, noShared);
+  if (noShared) {
+    mDevicesWithoutSharing.push_back(device);
+  }
+  if (copied != ECopied::kPartly) {
+    return copied == ECopied::kWhole;
+  }
+  return CopyByReading(in, out, size, sourceFailed);
+}
+
 bool CFileOperations::TakeCopiedBytes(const std::string& path, std::string& bytes) {
-  if (mKeptFor.empty() || mKeptFor != path) {
+  if (path.empty() || mKeptFor != path) {
     return false;
   }
   bytes = std::move(mKeptBytes);

@@ -83,6 +83,9 @@ protected:
 
 private:
   bool Copy(const std::string& source, const std::string& destination, bool asNewFile);
+  // The copy of the size bytes of in (on device) to out: in the kernel where it can, else by
+  // reading. False with errno set; sourceFailed tells which side it was.
+  bool CopyWhole(int in, int out, dev_t device, off_t size, bool& sourceFailed);
   bool Write(const std::string& path, const std::string& contents, bool asNewFile);
 
   static inline CTrash* sTrash = nullptr;

@@ -176,12 +176,11 @@ bool CWritePlanExecutor::Prepare(const CWritePlan& plan, std::vector<bool>& comm
         stagingFolders.insert(step.temporary);
       }
       // A staging folder, flushed, stands for the files made in it.
-      const bool inStagingFolder = stagingFolders.count(GetFolderName(step.temporary)) != 0;
-      if (step.step != EStep::kRewriteCopy && !inStagingFolder) {
-        written.push_back(CZelFileDocument::SystemPath(step.temporary));
-      }
       if (step.step != EStep::kRewriteCopy) {
         prepared.insert(step.temporary);
+        if (stagingFolders.count(GetFolderName(step.temporary)) == 0) {
+          written.push_back(CZelFileDocument::SystemPath(step.temporary));
+        }
       }
       continue;
     }
