@@ -6,6 +6,7 @@
 #include "store/CFileOperations.h"
 #include "store/CPlanningFolders.h"
 #include "store/CProjectOpener.h"
+#include "store/CReadabilityTracker.h"
 #include "store/CSaveAsTarget.h"
 #include "store/CWritePlan.h"
 
@@ -69,11 +70,29 @@ SOpenResult CProjectSession::Open(const std::string& folder) {
                CSaveRecovery(mDocument->GetFileOperations())
                    .RecoverProject(Domain().GetWorkFolderPath(),
                                    Ux::WithoutTrailingSlash(folder) + "/", mRecoveryReport);
+  // The read opens every record's file, which tells whether they can be read: the window's first
+  // activation and a Save As right after the opening then need not ask the file system again.
+  CReadabilityTracker& readability = mDocument->GetReadabilityTracker();
+  readability.WatchBeforeReading(SlotFolders(folder));
   SOpenResult result = CProjectOpener::Open(*mDocument, folder);
   if (result) {
     mFolderPath = Ux::WithoutTrailingSlash(folder);
+    readability.RememberRead(mDocument->GetZelData());
   }
   return result;
+}
+
+std::set<std::string> CProjectSession::SlotFolders(const std::string& folder) {
+  const std::string project = Ux::WithoutTrailingSlash(folder);
+  std::set<std::string> folders;
+  for (const char* name : {"/Patch", "/Tone", "/Wave"}) {
+    // A project without waves may lack its wave folder, which then cannot be watched.
+    std::error_code error;
+    if (fs::is_directory(project + name, error)) {
+      folders.insert(CZelFileDocument::SystemPath(project + name));
+    }
+  }
+  return folders;
 }
 
 // --- Saving

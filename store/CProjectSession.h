@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace Bris {
@@ -92,6 +93,8 @@ public:
 private:
   void Register();
   ESaveResult Write(bool saveAs);
+  // The slot folders of the project in folder, as the file system names them.
+  static std::set<std::string> SlotFolders(const std::string& folder);
   // True when every system file of the project's folder has arrived in targetWithSlash.
   bool AreSystemFilesCopied(const std::string& targetWithSlash) const;
 

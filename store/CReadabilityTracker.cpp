@@ -4,7 +4,7 @@
 #include "domain/CZelData.h"
 #include "store/CZelFileDocument.h"
 
-#include <set>
+#include <algorithm>
 
 namespace Bris {
 
@@ -52,7 +52,7 @@ bool CReadabilityTracker::NamesTheSameFiles(const CZelData& data) const {
   return same && next == mPaths.size();
 }
 
-void CReadabilityTracker::Remember(const CZelData& data) {
+std::set<std::string> CReadabilityTracker::TakePaths(const CZelData& data) {
   mPaths.clear();
   std::set<std::string> folders;
   ForEachFilePath(data, [this, &folders](const std::string& path) {
@@ -60,7 +60,26 @@ void CReadabilityTracker::Remember(const CZelData& data) {
     folders.insert(CZelFileDocument::SystemPath(GetFolderName(path)));
     return true;
   });
+  return folders;
+}
+
+void CReadabilityTracker::Remember(const CZelData& data) {
+  mWatchedBeforeReading.clear();
+  mWatch.Watch(TakePaths(data));
+}
+
+void CReadabilityTracker::WatchBeforeReading(const std::set<std::string>& folders) {
+  mHasAnswer = false;
+  mPaths.clear();
+  mWatchedBeforeReading = folders;
   mWatch.Watch(folders);
+}
+
+void CReadabilityTracker::RememberRead(const CZelData& data) {
+  const std::set<std::string> folders = TakePaths(data);
+  mHasAnswer = std::includes(mWatchedBeforeReading.begin(), mWatchedBeforeReading.end(),
+                             folders.begin(), folders.end());
+  mAnswer = mHasAnswer;
 }
 
 } // namespace Bris

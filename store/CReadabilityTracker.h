@@ -3,6 +3,7 @@
 #include "store/CFolderChangeWatch.h"
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,22 @@ public:
   // a write may then skip asking about each of data's files again.
   bool IsKnownReadable(const CZelData& data);
 
+  // Opening a project opens every record's file for reading, which answers the check as well as
+  // the check itself would. WatchBeforeReading(folders) starts watching the folders about to be
+  // read (before any file in them is opened, so that nothing done after the open goes unseen);
+  // RememberRead(data), once the read opened every file of data, takes that as the answer. Files
+  // outside the watched folders leave the question open for a full check.
+  void WatchBeforeReading(const std::set<std::string>& folders);
+  void RememberRead(const CZelData& data);
+
 private:
   bool NamesTheSameFiles(const CZelData& data) const;
+  // Takes data's file paths and returns the folders that hold them.
+  std::set<std::string> TakePaths(const CZelData& data);
   void Remember(const CZelData& data);
 
   CFolderChangeWatch mWatch;
+  std::set<std::string> mWatchedBeforeReading;
   std::vector<std::string> mPaths; // of the non-blank records, in slot order
   bool mHasAnswer = false;
   bool mAnswer = false;

@@ -311,11 +311,15 @@ bool CZelFileDocument::IsWritePossible() {
   return CProjectWriter(*this, mUselessFiles).IsWritePossible();
 }
 
-bool CZelFileDocument::IsWritePossibleTracked() {
+CReadabilityTracker& CZelFileDocument::GetReadabilityTracker() {
   if (mReadability == nullptr) {
     mReadability = std::make_unique<CReadabilityTracker>();
   }
-  return mReadability->IsReadable(mData, [this] { return IsWritePossible(); });
+  return *mReadability;
+}
+
+bool CZelFileDocument::IsWritePossibleTracked() {
+  return GetReadabilityTracker().IsReadable(mData, [this] { return IsWritePossible(); });
 }
 
 bool CZelFileDocument::AreRecordFilesKnownReadable() {

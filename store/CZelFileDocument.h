@@ -169,6 +169,8 @@ public:
   bool IsWritePossibleTracked();
   // True when the last tracked check found every non-blank record's file readable and still holds.
   bool AreRecordFilesKnownReadable();
+  // What the tracked check remembers; an opening of the project may answer it.
+  CReadabilityTracker& GetReadabilityTracker();
   // Dry run of WriteFiles for one kind: opens what the write would open; changes nothing.
   bool IsEnableWriteFiles(EDataType kind, bool saveAs);
   // Copies, renames, shelters and rewrites one kind's files slot by slot. The files of the

@@ -109,6 +109,28 @@ TEST_F(CProjectSessionTest, Open_WithoutWaveFolderSucceedsAndTheFolderBecomesThe
   EXPECT_EQ(session.GetFolderPath() + "/", project);
   EXPECT_EQ(session.GetZelData().GetDeletedSize(Bris::CParameter::kWave), 999u);
   EXPECT_FALSE(session.IsModified());
+#ifdef __linux__
+  EXPECT_TRUE(session.GetDocument().AreRecordFilesKnownReadable());
+#endif
+}
+
+TEST_F(CProjectSessionTest, Open_AnswersTheReadabilityCheckUntilAFolderItReadChanges) {
+  const std::string project = BuildSong();
+  CProjectSession session;
+  ASSERT_TRUE(session.Open(project));
+  Bris::CZelFileDocument& document = session.GetDocument();
+#ifdef __linux__
+  EXPECT_TRUE(document.AreRecordFilesKnownReadable());
+#endif
+  EXPECT_TRUE(document.IsWritePossibleTracked());
+
+  // WHEN the wave's file is taken away after the opening read it
+  const std::string wave = session.GetZelData().mWaves[0]->GetFilePath();
+  fs::rename(wave, mTemp / "away.w00");
+  EXPECT_FALSE(document.AreRecordFilesKnownReadable());
+  EXPECT_FALSE(document.IsWritePossibleTracked());
+  EXPECT_EQ(session.SaveAs(mTemp / "Copy.prj"), ESaveResult::kRefused);
+  EXPECT_FALSE(fs::exists(mTemp / "Copy.prj"));
 }
 
 TEST_F(CProjectSessionTest, Registry_HoldsTheSessionForExactlyItsLifetime) {
