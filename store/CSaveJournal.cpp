@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <sstream>
 
@@ -30,28 +31,38 @@ constexpr SVerb kVerbs[] = {
     {EStep::kTrash, "trash"},          {EStep::kPlaceFolder, "place-folder"},
 };
 
-std::string Escape(const std::string& field) {
-  std::string escaped;
-  escaped.reserve(field.size());
+// Appends field to text with the characters that separate fields and lines escaped. Appending in
+// place: a full project's journal holds thousands of paths.
+void AppendEscaped(std::string& text, const std::string& field) {
   for (char c : field) {
     switch (c) {
     case '%':
-      escaped += "%25";
+      text += "%25";
       break;
     case '\t':
-      escaped += "%09";
+      text += "%09";
       break;
     case '\n':
-      escaped += "%0A";
+      text += "%0A";
       break;
     case '\r':
-      escaped += "%0D";
+      text += "%0D";
       break;
     default:
-      escaped += c;
+      text += c;
     }
   }
-  return escaped;
+}
+
+// Appends a line of fields separated by tabs.
+void AppendLine(std::string& text, std::initializer_list<const std::string*> fields,
+                const char* first) {
+  text += first;
+  for (const std::string* field : fields) {
+    text += '\t';
+    AppendEscaped(text, *field);
+  }
+  text += '\n';
 }
 
 std::string Unescape(const std::string& field) {
@@ -122,14 +133,22 @@ std::string CSaveJournal::PathFor(const std::string& workFolder, const std::stri
 
 std::string CSaveJournal::Format(const SContents& contents) {
   std::string text = std::string(kSignature) + "\t" + std::to_string(kVersion) + "\n";
-  text += "project\t" + Escape(contents.projectPath) + "\n";
-  text += "removed\t" + Escape(contents.removedFolder) + "\n";
+  std::size_t size = contents.projectPath.size() + contents.removedFolder.size() + 64;
   for (const std::string& temporary : contents.temporaries) {
-    text += "temporary\t" + Escape(temporary) + "\n";
+    size += temporary.size() + 12;
   }
   for (const CWritePlan::SStep& step : contents.steps) {
-    text += std::string("step\t") + VerbName(step.step) + "\t" + Escape(step.source) + "\t" +
-            Escape(step.temporary) + "\t" + Escape(step.destination) + "\n";
+    size += step.source.size() + step.temporary.size() + step.destination.size() + 24;
+  }
+  text.reserve(size);
+  AppendLine(text, {&contents.projectPath}, "project");
+  AppendLine(text, {&contents.removedFolder}, "removed");
+  for (const std::string& temporary : contents.temporaries) {
+    AppendLine(text, {&temporary}, "temporary");
+  }
+  for (const CWritePlan::SStep& step : contents.steps) {
+    text += "step\t";
+    AppendLine(text, {&step.source, &step.temporary, &step.destination}, VerbName(step.step));
   }
   if (contents.committed) {
     text += "commit\t" + std::to_string(contents.steps.size()) + "\n";
