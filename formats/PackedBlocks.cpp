@@ -180,10 +180,132 @@ bool Unpack(const unsigned char* packed, const PrmEntry* table, unsigned char* e
   }
 }
 
-bool Pack(unsigned char* packed, int blockSize, const PrmEntry* table, int entryCount,
-          const unsigned char* exclusive) {
-  std::memset(packed, 0, static_cast<std::size_t>(blockSize));
-  return OndoLibWriteExcData(packed, table, exclusive, entryCount) == entryCount;
+// Writing is resolved the same way: a save packs every record it checks, thousands of blocks.
+// Each field keeps what OndoLibWriteExcData derives from its entry again for every block: where
+// its bits lie in the word of its boundary, the bits of its value (a group's piece), its centring
+// and the value that stands in for one that does not fit.
+enum class EFieldKind : std::uint8_t { kPlain, kGroupPiece, kGroupEnd };
+
+struct SFieldWrite {
+  EFieldKind kind = EFieldKind::kPlain;
+  std::uint8_t wordStart = 0; // the four-byte boundary the field's word is loaded from
+  std::uint8_t shift = 0;     // bits after the field in that word
+  std::uint8_t centring = 0;
+  std::uint32_t mask = 0;      // of the field's bits; 0 for a field of no bits
+  std::uint32_t pieceMask = 0; // group members and ends: of the piece the exclusive byte holds
+  std::uint8_t pieceBits = 0;
+  std::uint32_t init = 0;
+};
+
+template <int kEntryCount> struct SBlockWrite {
+  bool usable = false;
+  std::array<SFieldWrite, kEntryCount> fields{};
+};
+
+constexpr SFieldWrite FieldWrite(const PrmEntry& entry, EFieldKind kind, int pieceBits) {
+  const int width = FieldWidth(entry);
+  SFieldWrite field;
+  field.kind = kind;
+  field.wordStart = static_cast<std::uint8_t>(entry.byteOffset & ~3);
+  field.shift = static_cast<std::uint8_t>(
+      8 * kWordBytes - (8 * (entry.byteOffset - field.wordStart) + entry.bitPos + width));
+  field.centring =
+      static_cast<std::uint8_t>(kind == EFieldKind::kPlain ? CentringAmount(entry) : 0);
+  field.mask = MaskOf(width);
+  field.pieceBits = static_cast<std::uint8_t>(pieceBits);
+  field.pieceMask = MaskOf(pieceBits);
+  field.init = entry.init;
+  return field;
+}
+
+// Usable exactly where ResolveTable finds the table readable field by field.
+template <int kEntryCount>
+constexpr SBlockWrite<kEntryCount> ResolveWrites(const PrmEntry (&table)[kEntryCount],
+                                                 bool readable) {
+  SBlockWrite<kEntryCount> write;
+  int index = 0;
+  while (readable && index < kEntryCount) {
+    if (table[index].width >= 0) {
+      write.fields[index] = FieldWrite(table[index], EFieldKind::kPlain, 0);
+      ++index;
+      continue;
+    }
+    int memberBits = 0;
+    int terminator = index;
+    while (IsGroupMember(table[terminator])) {
+      memberBits += FieldWidth(table[terminator]);
+      ++terminator;
+    }
+    for (int i = index; i < terminator; ++i) {
+      write.fields[i] = FieldWrite(table[i], EFieldKind::kGroupPiece, FieldWidth(table[i]));
+    }
+    write.fields[terminator] = FieldWrite(table[terminator], EFieldKind::kGroupEnd,
+                                          FieldWidth(table[terminator]) - memberBits);
+    index = terminator + 1;
+  }
+  write.usable = readable;
+  return write;
+}
+
+constexpr auto kToneBlockWrite = ResolveWrites(kPatchTonePrmTbl, kToneBlockRead.usable);
+constexpr auto kOscBlockWrite = ResolveWrites(kOscPrmTbl, kOscBlockRead.usable);
+
+void StoreWord(unsigned char* bytes, std::uint64_t word) {
+  if constexpr (std::endian::native == std::endian::little) {
+    word = __builtin_bswap64(word);
+  }
+  std::memcpy(bytes, &word, kWordBytes);
+}
+
+// Replaces the field's bits in its word; every other bit keeps its value.
+void StoreField(unsigned char* block, const SFieldWrite& field, std::uint32_t value) {
+  if (field.mask == 0) {
+    return; // a field of no bits
+  }
+  const std::uint64_t fieldMask = std::uint64_t{field.mask} << field.shift;
+  const std::uint64_t word = LoadWord(block + field.wordStart);
+  StoreWord(block + field.wordStart,
+            (word & ~fieldMask) | (std::uint64_t{value & field.mask} << field.shift));
+}
+
+// As OndoLibWriteExcData on a zeroed block: a plain value that does not fit its field, and a
+// group with a piece that does not fit its bits, are written as the entry's init.
+template <const auto& kWrite, std::size_t kBlockSize>
+void PackFields(unsigned char* packed, const unsigned char* exclusive) {
+  std::array<unsigned char, kBlockSize + kWordBytes> block{};
+  std::uint64_t combined = 0;
+  bool valid = true;
+  for (std::size_t i = 0; i < kWrite.fields.size(); ++i) {
+    const SFieldWrite& field = kWrite.fields[i];
+    const unsigned char byte = exclusive[i];
+    if (field.kind == EFieldKind::kPlain) {
+      const int value = static_cast<int>(byte) - field.centring;
+      const bool fits = value >= 0 && static_cast<std::uint32_t>(value) <= field.mask;
+      StoreField(block.data(), field, fits ? static_cast<std::uint32_t>(value) : field.init);
+      continue;
+    }
+    valid = valid && byte <= field.pieceMask;
+    combined = (combined << field.pieceBits) | (byte & field.pieceMask);
+    if (field.kind == EFieldKind::kGroupEnd) {
+      valid = valid && combined <= field.mask;
+      StoreField(block.data(), field, valid ? static_cast<std::uint32_t>(combined) : field.init);
+      combined = 0;
+      valid = true;
+    }
+  }
+  std::memcpy(packed, block.data(), kBlockSize);
+}
+
+template <const auto& kWrite, std::size_t kBlockSize>
+bool Pack(unsigned char* packed, const PrmEntry* table, const unsigned char* exclusive) {
+  constexpr int kEntryCount = static_cast<int>(kWrite.fields.size());
+  if constexpr (kWrite.usable) {
+    PackFields<kWrite, kBlockSize>(packed, exclusive);
+    return true;
+  } else {
+    std::memset(packed, 0, kBlockSize);
+    return OndoLibWriteExcData(packed, table, exclusive, kEntryCount) == kEntryCount;
+  }
 }
 
 // The container forms: an unpack sizes the bytes first, a pack refuses bytes that are short.
@@ -215,7 +337,7 @@ bool UnpackToneBlock(const unsigned char* packed, CByteBlock& exclusive) {
 }
 
 bool PackToneBlock(unsigned char* packed, const unsigned char* exclusive) {
-  return Pack(packed, kPatchToneBlockSize, kPatchTonePrmTbl, kPatchTonePrmCount, exclusive);
+  return Pack<kToneBlockWrite, kPatchToneBlockSize>(packed, kPatchTonePrmTbl, exclusive);
 }
 
 bool PackToneBlock(unsigned char* packed, const std::vector<unsigned char>& exclusive) {
@@ -239,7 +361,7 @@ bool UnpackOscBlock(const unsigned char* packed, CByteBlock& exclusive) {
 }
 
 bool PackOscBlock(unsigned char* packed, const unsigned char* exclusive) {
-  return Pack(packed, kOscBlockSize, kOscPrmTbl, kOscPrmCount, exclusive);
+  return Pack<kOscBlockWrite, kOscBlockSize>(packed, kOscPrmTbl, exclusive);
 }
 
 bool PackOscBlock(unsigned char* packed, const std::vector<unsigned char>& exclusive) {

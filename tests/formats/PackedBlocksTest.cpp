@@ -169,3 +169,38 @@ TEST(PackedBlocks, UnpackingAnyBytes_EqualsTheGenericTableWalk) {
     ASSERT_EQ(oscActual, oscExpected) << "round " << round;
   }
 }
+
+// Packing takes the same quicker way. On exclusive data of every kind (fitting values, bytes out
+// of any range, which are written as the entry's init, and groups whose pieces overflow) the
+// blocks must come out as the table walk writes them.
+TEST(PackedBlocks, PackingAnyExclusiveData_EqualsTheGenericTableWalk) {
+  std::mt19937 random(171717);
+  auto exclusiveData = [&random](const PrmEntry* table, int count, int round) {
+    if (round % 3 == 0) {
+      return RandomExclusiveData(random, table, count);
+    }
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(count));
+    for (auto& byte : bytes) {
+      byte = round % 10 == 1 ? 0xFF : static_cast<unsigned char>(random() % (round % 2 ? 256 : 20));
+    }
+    return bytes;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const auto tone = exclusiveData(kPatchTonePrmTbl, kPatchTonePrmCount, round);
+    std::vector<unsigned char> toneExpected(kPatchToneBlockSize, 0);
+    ASSERT_EQ(
+        OndoLibWriteExcData(toneExpected.data(), kPatchTonePrmTbl, tone.data(), kPatchTonePrmCount),
+        kPatchTonePrmCount);
+    std::vector<unsigned char> toneActual(kPatchToneBlockSize, 0xEE);
+    ASSERT_TRUE(PackToneBlock(toneActual.data(), tone));
+    ASSERT_EQ(toneActual, toneExpected) << "round " << round;
+
+    const auto osc = exclusiveData(kOscPrmTbl, kOscPrmCount, round);
+    std::vector<unsigned char> oscExpected(kOscBlockSize, 0);
+    ASSERT_EQ(OndoLibWriteExcData(oscExpected.data(), kOscPrmTbl, osc.data(), kOscPrmCount),
+              kOscPrmCount);
+    std::vector<unsigned char> oscActual(kOscBlockSize, 0xEE);
+    ASSERT_TRUE(PackOscBlock(oscActual.data(), osc));
+    ASSERT_EQ(oscActual, oscExpected) << "round " << round;
+  }
+}
