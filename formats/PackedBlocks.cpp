@@ -258,41 +258,49 @@ void StoreWord(unsigned char* bytes, std::uint64_t word) {
 }
 
 // Replaces the field's bits in its word; every other bit keeps its value.
-void StoreField(unsigned char* block, const SFieldWrite& field, std::uint32_t value) {
-  if (field.mask == 0) {
-    return; // a field of no bits
+template <const SFieldWrite& kField> void StoreField(unsigned char* block, std::uint32_t value) {
+  if constexpr (kField.mask != 0) { // a field of no bits writes nothing
+    constexpr std::uint64_t kFieldMask = std::uint64_t{kField.mask} << kField.shift;
+    const std::uint64_t word = LoadWord(block + kField.wordStart);
+    StoreWord(block + kField.wordStart,
+              (word & ~kFieldMask) | (std::uint64_t{value & kField.mask} << kField.shift));
   }
-  const std::uint64_t fieldMask = std::uint64_t{field.mask} << field.shift;
-  const std::uint64_t word = LoadWord(block + field.wordStart);
-  StoreWord(block + field.wordStart,
-            (word & ~fieldMask) | (std::uint64_t{value & field.mask} << field.shift));
+}
+
+// A group's pieces so far: combined most significant first, and whether each fitted its bits.
+struct SGroupValue {
+  std::uint64_t combined = 0;
+  bool valid = true;
+};
+
+template <const auto& kWrite, std::size_t kIndex>
+void PackField(unsigned char* block, const unsigned char* exclusive, SGroupValue& group) {
+  static constexpr const SFieldWrite& kField = kWrite.fields[kIndex];
+  const unsigned char byte = exclusive[kIndex];
+  if constexpr (kField.kind == EFieldKind::kPlain) {
+    const int value = static_cast<int>(byte) - kField.centring;
+    const bool fits = value >= 0 && static_cast<std::uint32_t>(value) <= kField.mask;
+    StoreField<kField>(block, fits ? static_cast<std::uint32_t>(value) : kField.init);
+  } else {
+    group.valid = group.valid && byte <= kField.pieceMask;
+    group.combined = (group.combined << kField.pieceBits) | (byte & kField.pieceMask);
+    if constexpr (kField.kind == EFieldKind::kGroupEnd) {
+      const bool valid = group.valid && group.combined <= kField.mask;
+      StoreField<kField>(block, valid ? static_cast<std::uint32_t>(group.combined) : kField.init);
+      group = SGroupValue();
+    }
+  }
 }
 
 // As OndoLibWriteExcData on a zeroed block: a plain value that does not fit its field, and a
-// group with a piece that does not fit its bits, are written as the entry's init.
-template <const auto& kWrite, std::size_t kBlockSize>
-void PackFields(unsigned char* packed, const unsigned char* exclusive) {
+// group with a piece that does not fit its bits, are written as the entry's init. Fields are
+// written in table order, so that where two share bits the later one wins there too.
+template <const auto& kWrite, std::size_t kBlockSize, std::size_t... kIndex>
+void PackFields(unsigned char* packed, const unsigned char* exclusive,
+                std::index_sequence<kIndex...>) {
   std::array<unsigned char, kBlockSize + kWordBytes> block{};
-  std::uint64_t combined = 0;
-  bool valid = true;
-  for (std::size_t i = 0; i < kWrite.fields.size(); ++i) {
-    const SFieldWrite& field = kWrite.fields[i];
-    const unsigned char byte = exclusive[i];
-    if (field.kind == EFieldKind::kPlain) {
-      const int value = static_cast<int>(byte) - field.centring;
-      const bool fits = value >= 0 && static_cast<std::uint32_t>(value) <= field.mask;
-      StoreField(block.data(), field, fits ? static_cast<std::uint32_t>(value) : field.init);
-      continue;
-    }
-    valid = valid && byte <= field.pieceMask;
-    combined = (combined << field.pieceBits) | (byte & field.pieceMask);
-    if (field.kind == EFieldKind::kGroupEnd) {
-      valid = valid && combined <= field.mask;
-      StoreField(block.data(), field, valid ? static_cast<std::uint32_t>(combined) : field.init);
-      combined = 0;
-      valid = true;
-    }
-  }
+  SGroupValue group;
+  (PackField<kWrite, kIndex>(block.data(), exclusive, group), ...);
   std::memcpy(packed, block.data(), kBlockSize);
 }
 
@@ -300,7 +308,7 @@ template <const auto& kWrite, std::size_t kBlockSize>
 bool Pack(unsigned char* packed, const PrmEntry* table, const unsigned char* exclusive) {
   constexpr int kEntryCount = static_cast<int>(kWrite.fields.size());
   if constexpr (kWrite.usable) {
-    PackFields<kWrite, kBlockSize>(packed, exclusive);
+    PackFields<kWrite, kBlockSize>(packed, exclusive, std::make_index_sequence<kEntryCount>{});
     return true;
   } else {
     std::memset(packed, 0, kBlockSize);
