@@ -1,5 +1,7 @@
 #include "store/CFolderChangeWatch.h"
 
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 
@@ -24,6 +26,52 @@ std::string ParentOf(const std::string& folder) {
   return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
+#ifdef __linux__
+// Closing an inotify instance waits for a grace period of the kernel's, several milliseconds,
+// once for every project closed and every watch started over. An instance whose watches were
+// removed is kept for the next watch instead; those still kept at exit go with the process.
+constexpr int kNoInstance = -1;
+std::array<std::atomic<int>, 8> sKeptInstances = {kNoInstance, kNoInstance, kNoInstance,
+                                                  kNoInstance, kNoInstance, kNoInstance,
+                                                  kNoInstance, kNoInstance};
+
+// Reads away what the instance still holds: events of the watches it had before.
+void Drain(int fd) {
+  alignas(inotify_event) char events[4096];
+  while (::read(fd, events, sizeof events) > 0) {
+  }
+}
+
+int TakeInstance() {
+  for (std::atomic<int>& kept : sKeptInstances) {
+    const int fd = kept.exchange(kNoInstance);
+    if (fd != kNoInstance) {
+      Drain(fd);
+      return fd;
+    }
+  }
+  return ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+}
+
+void GiveBack(int fd, const std::vector<int>& watches) {
+  for (int watch : watches) {
+    // A watch the kernel already dropped (its folder went) is no error.
+    if (::inotify_rm_watch(fd, watch) != 0 && errno != EINVAL) {
+      ::close(fd);
+      return;
+    }
+  }
+  Drain(fd);
+  for (std::atomic<int>& kept : sKeptInstances) {
+    int empty = kNoInstance;
+    if (kept.compare_exchange_strong(empty, fd)) {
+      return;
+    }
+  }
+  ::close(fd);
+}
+#endif
+
 } // namespace
 
 CFolderChangeWatch::~CFolderChangeWatch() {
@@ -32,16 +80,21 @@ CFolderChangeWatch::~CFolderChangeWatch() {
 
 void CFolderChangeWatch::Stop() {
   if (mFd >= 0) {
+#ifdef __linux__
+    GiveBack(mFd, mWatches);
+#else
     ::close(mFd);
+#endif
     mFd = -1;
   }
+  mWatches.clear();
   mChanged = true;
 }
 
 void CFolderChangeWatch::Watch(const std::set<std::string>& folders) {
   Stop();
 #ifdef __linux__
-  mFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  mFd = TakeInstance();
   if (mFd < 0) {
     return;
   }
@@ -54,10 +107,12 @@ void CFolderChangeWatch::Watch(const std::set<std::string>& folders) {
         continue;
       }
       // A folder that is not there (yet) cannot be watched; nothing can be known about it.
-      if (::inotify_add_watch(mFd, path.c_str(), kEvents | IN_ONLYDIR) < 0) {
+      const int watch = ::inotify_add_watch(mFd, path.c_str(), kEvents | IN_ONLYDIR);
+      if (watch < 0) {
         Stop();
         return;
       }
+      mWatches.push_back(watch);
     }
   }
   mChanged = false;

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace Bris {
 
@@ -29,6 +30,7 @@ private:
   void Stop();
 
   int mFd = -1;
+  std::vector<int> mWatches; // of mFd
   bool mChanged = true;
 };
 
