@@ -9,6 +9,10 @@
 //                     Save As checks every file's readability again; both against
 //   BM_CopyFolderCpR  "cp -r" of the same project folder;
 //   BM_CopyFolderCpRSync  the same followed by "sync", the durable copy a Save As is measured by;
+//   BM_SaveAsPairedWithCpRSync  each iteration one Save As as in BM_SaveAs and one "cp -r" with
+//                     "sync" of the same project, in turns first; the counter "ratio" is the
+//                     median of their per-iteration ratios, which a machine whose speed drifts
+//                     between runs leaves standing where separate medians do not;
 //   BM_SaveWith20MovedSlots  an ordinary save after the first 20 patches moved round by one slot
 //                     (20 copies into place, shelter copies and removals).
 // Creating the target folders is kept out of the timing; they stay until the process ends
@@ -19,10 +23,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -174,6 +181,56 @@ void BM_CopyFolderCpRSync(benchmark::State& state) {
   RunCopyCommand(state, " && sync");
 }
 
+// Times one call of run in milliseconds.
+template <class TRun> double Milliseconds(TRun run) {
+  const auto start = std::chrono::steady_clock::now();
+  run();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+void BM_SaveAsPairedWithCpRSync(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  Bris::Domain().SetWorkFolderPath(project.folder / "work/");
+  std::vector<double> ratios;
+  bool failed = false;
+  for (auto _ : state) {
+    auto session = std::make_unique<Bris::CProjectSession>();
+    const std::string target = MakeTargetFolder(project);
+    const std::string command =
+        "cp -r '" + project.path + "' '" + NewTargetFolder(project, "Copied") + "' && sync";
+    if (!session->Open(project.path)) {
+      failed = true;
+    }
+    double saveAs = 0;
+    double copy = 0;
+    const auto timeSaveAs = [&] {
+      saveAs = Milliseconds([&] {
+        failed = failed || session->SaveAs(target) != Bris::CProjectSession::ESaveResult::kSaved;
+      });
+    };
+    const auto timeCopy = [&] {
+      copy = Milliseconds([&] { failed = failed || std::system(command.c_str()) != 0; });
+    };
+    if (ratios.size() % 2 == 0) {
+      timeSaveAs();
+      timeCopy();
+    } else {
+      timeCopy();
+      timeSaveAs();
+    }
+    session.reset();
+    if (failed) {
+      state.SkipWithError("the Save As or the copy failed");
+      return;
+    }
+    state.SetIterationTime((saveAs + copy) / 1000.0);
+    ratios.push_back(saveAs / copy);
+  }
+  std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+  state.counters["ratio"] = ratios.empty() ? 0 : ratios[ratios.size() / 2];
+}
+
 void BM_SaveWith20MovedSlots(benchmark::State& state) {
   constexpr unsigned kMoved = 20;
   // Slot i takes the patch of slot i + 1, slot 20 the patch of slot 1: 20 records not at home.
@@ -195,6 +252,10 @@ BENCHMARK(BM_SaveAs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveAsAfterAChange)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CopyFolderCpR)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CopyFolderCpRSync)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveAsPairedWithCpRSync)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(20);
 BENCHMARK(BM_SaveWith20MovedSlots)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
