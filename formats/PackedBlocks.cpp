@@ -76,19 +76,23 @@ constexpr SFieldRead FieldRead(const PrmEntry& entry, int blockSize, std::uint32
   return field;
 }
 
-template <int kEntryCount>
-constexpr SBlockRead<kEntryCount> ResolveTable(const PrmEntry (&table)[kEntryCount],
-                                               int blockSize) {
-  SBlockRead<kEntryCount> read;
+// How an entry takes part in a block: a field of its own, a piece of a group's value, or the
+// group's end, whose field holds the whole value.
+enum class EFieldKind : std::uint8_t { kPlain, kGroupPiece, kGroupEnd };
+
+// Walks a table as the generic routines do, calling visit(index, kind, pieceBits) for each entry
+// (pieceBits: the bits of its own piece of a group's value). False where those routines would not
+// convert the whole table field by field: a malformed group or a field outside the block.
+template <int kEntryCount, class TVisit>
+constexpr bool WalkTable(const PrmEntry (&table)[kEntryCount], int blockSize, TVisit visit) {
   int index = 0;
   while (index < kEntryCount) {
     const PrmEntry& entry = table[index];
     if (entry.width >= 0) {
       if (!FitsBlock(entry, blockSize)) {
-        return read;
+        return false;
       }
-      read.fields[index] =
-          FieldRead(entry, blockSize, MaskOf(FieldWidth(entry)), CentringAmount(entry));
+      visit(index, EFieldKind::kPlain, FieldWidth(entry));
       ++index;
       continue;
     }
@@ -99,24 +103,40 @@ constexpr SBlockRead<kEntryCount> ResolveTable(const PrmEntry (&table)[kEntryCou
       ++terminator;
     }
     if (terminator >= kEntryCount || table[terminator].width >= 0) {
-      return read;
+      return false;
     }
     const int pieceBits = FieldWidth(table[terminator]) - memberBits;
     if (pieceBits < 0 || pieceBits > kMaxTerminatorPieceBits) {
-      return read;
+      return false;
     }
     for (int i = index; i <= terminator; ++i) {
       if (!FitsBlock(table[i], blockSize)) {
-        return read;
+        return false;
       }
-      // Members read their own piece; the terminator's byte keeps the lowest piece of the value.
-      const std::uint32_t mask = MaskOf(FieldWidth(table[i]));
-      read.fields[i] =
-          FieldRead(table[i], blockSize, i == terminator ? mask & MaskOf(pieceBits) : mask, 0);
     }
+    for (int i = index; i < terminator; ++i) {
+      visit(i, EFieldKind::kGroupPiece, FieldWidth(table[i]));
+    }
+    visit(terminator, EFieldKind::kGroupEnd, pieceBits);
     index = terminator + 1;
   }
-  read.usable = true;
+  return true;
+}
+
+template <int kEntryCount>
+constexpr SBlockRead<kEntryCount> ResolveTable(const PrmEntry (&table)[kEntryCount],
+                                               int blockSize) {
+  SBlockRead<kEntryCount> read;
+  read.usable = WalkTable(table, blockSize, [&](int index, EFieldKind kind, int pieceBits) {
+    const PrmEntry& entry = table[index];
+    const std::uint32_t mask = MaskOf(FieldWidth(entry));
+    // Members read their own piece; the terminator's byte keeps the lowest piece of the value.
+    read.fields[index] =
+        kind == EFieldKind::kPlain
+            ? FieldRead(entry, blockSize, mask, CentringAmount(entry))
+            : FieldRead(entry, blockSize,
+                        kind == EFieldKind::kGroupEnd ? mask & MaskOf(pieceBits) : mask, 0);
+  });
   return read;
 }
 
@@ -184,7 +204,6 @@ bool Unpack(const unsigned char* packed, const PrmEntry* table, unsigned char* e
 // Each field keeps what OndoLibWriteExcData derives from its entry again for every block: where
 // its bits lie in the word of its boundary, the bits of its value (a group's piece), its centring
 // and the value that stands in for one that does not fit.
-enum class EFieldKind : std::uint8_t { kPlain, kGroupPiece, kGroupEnd };
 
 struct SFieldWrite {
   EFieldKind kind = EFieldKind::kPlain;
@@ -218,37 +237,18 @@ constexpr SFieldWrite FieldWrite(const PrmEntry& entry, EFieldKind kind, int pie
   return field;
 }
 
-// Usable exactly where ResolveTable finds the table readable field by field.
 template <int kEntryCount>
 constexpr SBlockWrite<kEntryCount> ResolveWrites(const PrmEntry (&table)[kEntryCount],
-                                                 bool readable) {
+                                                 int blockSize) {
   SBlockWrite<kEntryCount> write;
-  int index = 0;
-  while (readable && index < kEntryCount) {
-    if (table[index].width >= 0) {
-      write.fields[index] = FieldWrite(table[index], EFieldKind::kPlain, 0);
-      ++index;
-      continue;
-    }
-    int memberBits = 0;
-    int terminator = index;
-    while (IsGroupMember(table[terminator])) {
-      memberBits += FieldWidth(table[terminator]);
-      ++terminator;
-    }
-    for (int i = index; i < terminator; ++i) {
-      write.fields[i] = FieldWrite(table[i], EFieldKind::kGroupPiece, FieldWidth(table[i]));
-    }
-    write.fields[terminator] = FieldWrite(table[terminator], EFieldKind::kGroupEnd,
-                                          FieldWidth(table[terminator]) - memberBits);
-    index = terminator + 1;
-  }
-  write.usable = readable;
+  write.usable = WalkTable(table, blockSize, [&](int index, EFieldKind kind, int pieceBits) {
+    write.fields[index] = FieldWrite(table[index], kind, pieceBits);
+  });
   return write;
 }
 
-constexpr auto kToneBlockWrite = ResolveWrites(kPatchTonePrmTbl, kToneBlockRead.usable);
-constexpr auto kOscBlockWrite = ResolveWrites(kOscPrmTbl, kOscBlockRead.usable);
+constexpr auto kToneBlockWrite = ResolveWrites(kPatchTonePrmTbl, kPatchToneBlockSize);
+constexpr auto kOscBlockWrite = ResolveWrites(kOscPrmTbl, kOscBlockSize);
 
 void StoreWord(unsigned char* bytes, std::uint64_t word) {
   if constexpr (std::endian::native == std::endian::little) {

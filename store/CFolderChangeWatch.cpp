@@ -35,7 +35,7 @@ std::array<std::atomic<int>, 8> sKeptInstances = {kNoInstance, kNoInstance, kNoI
                                                   kNoInstance, kNoInstance, kNoInstance,
                                                   kNoInstance, kNoInstance};
 
-// Reads away what the instance still holds: events of the watches it had before.
+// Reads away what a kept instance still holds: events of the watches it had before.
 void Drain(int fd) {
   alignas(inotify_event) char events[4096];
   while (::read(fd, events, sizeof events) > 0) {
@@ -61,7 +61,6 @@ void GiveBack(int fd, const std::vector<int>& watches) {
       return;
     }
   }
-  Drain(fd);
   for (std::atomic<int>& kept : sKeptInstances) {
     int empty = kNoInstance;
     if (kept.compare_exchange_strong(empty, fd)) {
