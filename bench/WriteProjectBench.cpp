@@ -158,13 +158,17 @@ void BM_SaveAsAfterAChange(benchmark::State& state) {
       [&](Bris::CProjectSession& session) { return session.SaveAs(target); }, [] {});
 }
 
+// The shell command that copies the full project into a new folder with "cp -r", then runs then.
+std::string CopyCommand(const SFullProject& project, const std::string& then) {
+  return "cp -r '" + project.path + "' '" + NewTargetFolder(project, "Copied") + "'" + then;
+}
+
 // Times "cp -r" of the full project into a new folder, with then run after it in the same shell.
 void RunCopyCommand(benchmark::State& state, const std::string& then) {
   const SFullProject& project = FullProject();
   for (auto _ : state) {
     state.PauseTiming();
-    const std::string command =
-        "cp -r '" + project.path + "' '" + NewTargetFolder(project, "Copied") + "'" + then;
+    const std::string command = CopyCommand(project, then);
     state.ResumeTiming();
     if (std::system(command.c_str()) != 0) {
       state.SkipWithError("cp -r failed");
@@ -197,8 +201,7 @@ void BM_SaveAsPairedWithCpRSync(benchmark::State& state) {
   for (auto _ : state) {
     auto session = std::make_unique<Bris::CProjectSession>();
     const std::string target = MakeTargetFolder(project);
-    const std::string command =
-        "cp -r '" + project.path + "' '" + NewTargetFolder(project, "Copied") + "' && sync";
+    const std::string command = CopyCommand(project, " && sync");
     if (!session->Open(project.path)) {
       failed = true;
     }
