@@ -19,7 +19,8 @@ class CFileOperations;
 //   brisel-save-journal<TAB>1
 //   project<TAB><project folder path ending in "/">
 //   removed<TAB><folder that takes removed files when no Trash can>
-//   temporary<TAB><path>                         one per temporary file or folder the save made
+//   temporary<TAB><path>                         one per temporary file or folder the save made;
+//                                                a committed journal may leave them out
 //   step<TAB><verb><TAB><source><TAB><temporary><TAB><destination>   one per commit step, in order
 //   commit<TAB><number of steps>
 //   done<TAB><n>                                 appended as step n (1-based) is done
