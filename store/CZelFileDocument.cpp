@@ -15,6 +15,7 @@
 #include "store/CProjectCleaner.h"
 #include "store/CProjectWriter.h"
 #include "store/CReadabilityTracker.h"
+#include "store/CRecordPathIndex.h"
 #include "store/CSlotFileReader.h"
 #include "store/ImportWaveMemory.h"
 #include "store/RecordFilePaths.h"
@@ -265,6 +266,7 @@ bool CZelFileDocument::UpdateFileNames(EDataType kind, bool saveAs) {
     return false;
   }
   const std::size_t slotCount = std::min(records->size(), originalNames->size());
+  CRecordPathIndex paths(GetAllZelData(), kind);
   for (std::size_t slotIndex = 0; slotIndex < slotCount; ++slotIndex) {
     CParameter* record = (*records)[slotIndex];
     if (record == nullptr) {
@@ -280,10 +282,10 @@ bool CZelFileDocument::UpdateFileNames(EDataType kind, bool saveAs) {
     } else if (!original.empty()) {
       newPath = GetTargetPath(kind, slotIndex);
       if (saveAs || GetFileName(filePath) != record->GetName()) {
-        UpdateInitialName(original, newPath, kind);
+        paths.Redirect(original, newPath);
       }
     }
-    record->SetFilePath(newPath);
+    paths.SetFilePath(*record, newPath);
     (*originalNames)[slotIndex] = newPath;
   }
   return true;
