@@ -100,7 +100,7 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
   journal.projectPath = mDocument.GetZelData().mProjectPath;
   journal.removedFolder = RemovedFolderFor(journal.projectPath);
   // No temporaries: a committed journal is finished from its steps, and on a full project the
-  // list would add a fifth to the bytes flushed before the first rename.
+  // list would add a quarter to the bytes flushed before the first rename.
   std::vector<std::size_t> planIndexes; // of each journal step among all the plan's steps
   for (std::size_t i = 0; i < commitCount; ++i) {
     if (!commitSkipped[i]) {
