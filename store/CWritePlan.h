@@ -59,6 +59,8 @@ public:
   std::size_t StepCount() const { return mPrepare.size() + mCommit.size(); }
   // Every temporary file the prepare steps create.
   std::vector<std::string> Temporaries() const;
+  // The same, with a staging folder standing for the files staged in it: what a journal names.
+  std::vector<std::string> TemporariesOutsideStagingFolders() const;
   bool operator==(const CWritePlan&) const = default;
 };
 

@@ -14,14 +14,18 @@
 
 #include <algorithm>
 #include <ctime>
+#include <filesystem>
 #include <set>
 #include <sstream>
+#include <system_error>
 
 #include <sys/stat.h>
 
 namespace Bris {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 using EStep = CWritePlan::EStep;
 using SStep = CWritePlan::SStep;
@@ -36,6 +40,27 @@ std::string WithSlash(std::string folder) {
     folder += '/';
   }
   return folder;
+}
+
+void RemoveStagedFiles(CFileOperations& operations, const std::string& folder) {
+  // Only a folder named as this program names its staging folders, and only the plain files in
+  // it: a journal that names some other folder empties nothing.
+  const std::string name = folder.substr(folder.rfind('/') + 1);
+  if (name.rfind(".brisel-", 0) != 0 || name.size() < 4 ||
+      name.compare(name.size() - 4, 4, ".tmp") != 0) {
+    return;
+  }
+  std::vector<std::string> staged;
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (entry->symlink_status(error).type() == fs::file_type::regular) {
+      staged.push_back(entry->path().string());
+    }
+  }
+  for (const std::string& file : staged) {
+    operations.RemoveOwnFile(file);
+  }
 }
 
 } // namespace
@@ -74,10 +99,11 @@ CWritePlanExecutor::EOutcome CWritePlanExecutor::Run(const CWritePlan& plan) {
                          : CSaveJournal::PathFor(workFolder, mDocument.GetZelData().mProjectPath);
   if (!journalPath.empty()) {
     // Not committed yet: should the process die while preparing, the next start removes the
-    // temporary files it names and nothing else. Not flushed: at worst hidden files stay.
+    // temporary files it names and nothing else. Not flushed: at worst hidden files stay. A
+    // staging folder stands for its files: a Save As stages thousands.
     CSaveJournal::SContents intent;
     intent.projectPath = mDocument.GetZelData().mProjectPath;
-    intent.temporaries = plan.Temporaries();
+    intent.temporaries = plan.TemporariesOutsideStagingFolders();
     operations.WriteFile(journalPath, CSaveJournal::Format(intent));
   }
   const bool preparedAll = Prepare(plan, commitSkipped, prepared);
@@ -338,6 +364,7 @@ void CWritePlanExecutor::RemoveTemporaries(CFileOperations& operations,
       continue;
     }
     if (S_ISDIR(info.st_mode)) {
+      RemoveStagedFiles(operations, path);
       operations.RemoveOwnFolder(path);
     } else {
       operations.RemoveOwnFile(path);

@@ -52,7 +52,7 @@ public:
   // no work folder.
   static std::string RemovedFolderFor(const std::string& projectPath);
   // Removes those of a save's temporary files and staging folders that are still there, the
-  // files in a staging folder before the folder.
+  // files in a staging folder before the folder (which may stand for them alone).
   static void RemoveTemporaries(CFileOperations& operations,
                                 const std::vector<std::string>& temporaries);
   // Removes the staging folders of commitSteps that are still there (emptied file by file).

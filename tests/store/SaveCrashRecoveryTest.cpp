@@ -287,6 +287,31 @@ TEST_F(SaveCrashRecoveryTest, JournalWithALostTemporaryFile_RemovesNothingMoreAn
   EXPECT_GE(userFiles(after) + static_cast<long>(kept.size()), userFiles(left));
 }
 
+TEST_F(SaveCrashRecoveryTest, UncommittedJournal_EmptiesOnlyItsOwnStagingFolders) {
+  // GIVEN an uncommitted journal naming a staging folder with its files, and a user's folder
+  const fs::path project = mTemp / "A.prj";
+  const fs::path staging = project / ".brisel-7-1.tmp";
+  fs::create_directories(staging);
+  fs::create_directories(project / "Patch");
+  std::ofstream(staging / "001 A.d00") << "staged";
+  std::ofstream(project / "Patch/001 A.d00") << "the user's";
+  Bris::CSaveJournal::SContents journal;
+  journal.projectPath = project.string() + "/";
+  journal.temporaries = {staging.string(), (project / "Patch").string()};
+  const fs::path work = mTemp / "work";
+  fs::create_directories(work);
+  Bris::CFileOperations operations;
+  ASSERT_TRUE(Bris::CSaveJournal::Write(
+      operations, Bris::CSaveJournal::PathFor(work.string(), journal.projectPath), journal));
+
+  // WHEN recovery runs
+  Bris::CSaveRecovery(operations).RecoverAll(work.string());
+
+  // THEN the staging folder is gone with its files, and the folder it does not own is untouched
+  EXPECT_FALSE(fs::exists(staging));
+  EXPECT_TRUE(fs::exists(project / "Patch/001 A.d00"));
+}
+
 TEST_F(SaveCrashRecoveryTest, WorkFolderMarker_TellsAnUncleanExitFromACleanOne) {
   const std::string work = mTemp.Path();
   {
