@@ -6,6 +6,7 @@
 #include "domain/CZelData.h"
 #include "formats/CPatchSvdManager.h"
 #include "formats/CToneSvdManager.h"
+#include "store/CBackgroundFlush.h"
 #include "store/CFileOperations.h"
 #include "store/CSaveJournal.h"
 #include "store/CSaveJournalMarks.h"
@@ -13,8 +14,10 @@
 #include "store/RecordFilePaths.h"
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <system_error>
@@ -196,6 +199,14 @@ bool CWritePlanExecutor::Prepare(const CWritePlan& plan, std::vector<bool>& comm
   std::set<std::string> stagingFolders;
   bool preparedAll = true;
   std::size_t stepIndex = 0;
+  // A save that copies a project's worth of files lets the disk write them as they come.
+  constexpr std::size_t kStepsWorthFlushingAhead = 200;
+  constexpr std::chrono::milliseconds kFlushAheadPeriod(25);
+  std::unique_ptr<CBackgroundFlush> flushAhead;
+  if (plan.mPrepare.size() >= kStepsWorthFlushingAhead) {
+    flushAhead = std::make_unique<CBackgroundFlush>(
+        CZelFileDocument::SystemPath(mDocument.GetZelData().mProjectPath), kFlushAheadPeriod);
+  }
   for (const SStep& step : plan.mPrepare) {
     Notify(stepIndex++, step);
     if (PrepareStep(step)) {

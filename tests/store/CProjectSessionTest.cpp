@@ -233,8 +233,9 @@ TEST_F(CProjectSessionTest, SaveAs_ThatFailsWhileWritingLeavesTheProjectWhereItW
 // Many copies into one folder are checked against one listing of it; a copy that breaks off there
 // still leaves no broken file behind, and the next try writes every file.
 TEST_F(CProjectSessionTest, SaveAs_ThatFailsAfterManyCopiesIntoOneFolderLeavesNoBrokenFile) {
+  // Enough files for the disk to be set writing while the copies are made.
   ProjectBuilder builder(mTemp.Path(), "Many");
-  for (int wave = 1; wave <= 40; ++wave) {
+  for (int wave = 1; wave <= 240; ++wave) {
     builder.Wave(wave, "W" + std::to_string(wave), 100);
   }
   const std::string many = builder.Write();
@@ -257,7 +258,7 @@ TEST_F(CProjectSessionTest, SaveAs_ThatFailsAfterManyCopiesIntoOneFolderLeavesNo
 
   faulty.mFailWhen = nullptr;
   EXPECT_EQ(session.SaveAs(target), ESaveResult::kSaved);
-  EXPECT_EQ(BrisTest::ReadFolder(target + "/Wave").size(), 40U);
+  EXPECT_EQ(BrisTest::ReadFolder(target + "/Wave").size(), 240U);
 }
 
 } // namespace
