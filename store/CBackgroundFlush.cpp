@@ -1,5 +1,7 @@
 #include "store/CBackgroundFlush.h"
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -15,6 +17,10 @@ CBackgroundFlush::CBackgroundFlush(const std::string& folder, std::chrono::milli
 }
 
 CBackgroundFlush::~CBackgroundFlush() {
+  Stop();
+}
+
+int CBackgroundFlush::Stop() {
   {
     const std::lock_guard<std::mutex> lock(mMutex);
     mStopping = true;
@@ -23,6 +29,7 @@ CBackgroundFlush::~CBackgroundFlush() {
   if (mThread.joinable()) {
     mThread.join();
   }
+  return mError;
 }
 
 void CBackgroundFlush::FlushUntilStopped() {
@@ -30,7 +37,9 @@ void CBackgroundFlush::FlushUntilStopped() {
   while (!mStop.wait_for(lock, mPeriod, [this] { return mStopping; })) {
     lock.unlock();
 #ifdef __linux__
-    ::syncfs(mFolder.Get()); // a failure shows again in the save's own flush
+    if (::syncfs(mFolder.Get()) != 0 && mError == 0) {
+      mError = errno;
+    }
 #endif
     lock.lock();
   }

@@ -206,6 +206,10 @@ bool CFileOperations::Fail(const char* step, const std::string& path, const std:
   return false;
 }
 
+bool CFileOperations::ReportFailure(const char* step, const std::string& path, int error) {
+  return Fail(step, path, std::strerror(error));
+}
+
 std::string CFileOperations::DescribeLastError() const {
   if (mLastError.step.empty()) {
     return std::string();

@@ -68,6 +68,8 @@ public:
   bool TakeCopiedBytes(const std::string& path, std::string& bytes);
 
   const SError& GetLastError() const { return mLastError; }
+  // Records a failure met outside these operations (errno error) as the last one; false.
+  bool ReportFailure(const char* step, const std::string& path, int error);
   void ClearLastError() { mLastError = SError(); }
   // The last failure as one line: "step: path: reason".
   std::string DescribeLastError() const;

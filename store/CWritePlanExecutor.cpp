@@ -49,8 +49,7 @@ void RemoveStagedFiles(CFileOperations& operations, const std::string& folder) {
   // Only a folder named as this program names its staging folders, and only the plain files in
   // it: a journal that names some other folder empties nothing.
   const std::string name = folder.substr(folder.rfind('/') + 1);
-  if (name.rfind(".brisel-", 0) != 0 || name.size() < 4 ||
-      name.compare(name.size() - 4, 4, ".tmp") != 0) {
+  if (name.rfind(".brisel-", 0) != 0 || name.compare(name.size() - 4, 4, ".tmp") != 0) {
     return;
   }
   std::vector<std::string> staged;
@@ -239,8 +238,12 @@ bool CWritePlanExecutor::Prepare(const CWritePlan& plan, std::vector<bool>& comm
       operations.RemoveOwnFile(path);
     }
   }
-  // Everything new is durable before the first file it replaces is touched.
-  if (!written.empty() && !operations.Flush(written)) {
+  // Everything new is durable before the first file it replaces is touched. A failure a flush
+  // ahead met counts too: this flush would not hear of it again.
+  const int aheadError = flushAhead != nullptr ? flushAhead->Stop() : 0;
+  if ((!written.empty() && !operations.Flush(written)) ||
+      (aheadError != 0 &&
+       !operations.ReportFailure("flush", mDocument.GetZelData().mProjectPath, aheadError))) {
     prepared.clear();
     return false;
   }
