@@ -23,8 +23,8 @@ CRecordPathIndex::CRecordPathIndex(const std::vector<CZelData*>& dataSets,
 
 bool CRecordPathIndex::Redirect(const std::string& oldPath, const std::string& newPath) {
   const auto found = mRecords.find(oldPath);
-  if (found == mRecords.end() || found->second.empty()) {
-    return false;
+  if (found == mRecords.end()) {
+    return false; // a path whose last record left is erased: no entry is ever empty
   }
   if (oldPath == newPath) {
     return true;

@@ -10,6 +10,7 @@
 #include "store/CFileOperations.h"
 #include "store/CSaveJournal.h"
 #include "store/CSaveJournalMarks.h"
+#include "store/CWritePlanner.h"
 #include "store/CZelFileDocument.h"
 #include "store/RecordFilePaths.h"
 
@@ -48,8 +49,7 @@ std::string WithSlash(std::string folder) {
 void RemoveStagedFiles(CFileOperations& operations, const std::string& folder) {
   // Only a folder named as this program names its staging folders, and only the plain files in
   // it: a journal that names some other folder empties nothing.
-  const std::string name = folder.substr(folder.rfind('/') + 1);
-  if (name.rfind(".brisel-", 0) != 0 || name.compare(name.size() - 4, 4, ".tmp") != 0) {
+  if (!CWritePlanner::IsTemporaryName(folder.substr(folder.rfind('/') + 1))) {
     return;
   }
   std::vector<std::string> staged;

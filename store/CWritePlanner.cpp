@@ -21,6 +21,10 @@ namespace Bris {
 
 namespace {
 
+// Every temporary file and staging folder a save makes is named .brisel-<process>-<n>.tmp.
+constexpr const char* kTemporaryPrefix = ".brisel-";
+constexpr const char* kTemporarySuffix = ".tmp";
+
 using EStep = CWritePlan::EStep;
 using SStep = CWritePlan::SStep;
 
@@ -310,12 +314,19 @@ std::string CWritePlanner::Resolve(const std::string& path) const {
   return found == mSources.end() ? path : found->second;
 }
 
+bool CWritePlanner::IsTemporaryName(const std::string& name) {
+  const std::string prefix = kTemporaryPrefix;
+  const std::string suffix = kTemporarySuffix;
+  return name.size() >= prefix.size() + suffix.size() && name.rfind(prefix, 0) == 0 &&
+         name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
 std::string CWritePlanner::NewTemporary(const std::string& destination) {
   const std::string folder = GetFolderName(destination) + "/";
-  const std::string stem = folder + ".brisel-" + mProcessNumber + "-";
+  const std::string stem = folder + kTemporaryPrefix + mProcessNumber + "-";
   std::string temporary;
   do {
-    temporary = stem + std::to_string(++sTemporaryNumber) + ".tmp";
+    temporary = stem + std::to_string(++sTemporaryNumber) + kTemporarySuffix;
   } while (mTemporaries.count(temporary) != 0 || Exists(CZelFileDocument::SystemPath(temporary)));
   mTemporaries.insert(temporary);
   return temporary;

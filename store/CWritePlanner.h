@@ -41,6 +41,9 @@ public:
 
   CWritePlan TakePlan() { return std::move(mPlan); }
 
+  // True when a file or folder name is one this planner gives its temporaries and staging folders.
+  static bool IsTemporaryName(const std::string& name);
+
 private:
   bool PlanCopyIntoPlace(const std::string& source, const std::string& target, EDataType kind,
                          std::size_t slotIndex);
