@@ -2,6 +2,8 @@
 // data, three memo files, five system files):
 //   BM_UnchangedSave  the session's save of a project in which nothing changed (the folder and
 //                     readability checks and the write), which writes no file;
+//   BM_UnchangedSaveBesideThreeModifiedProjects  the same save with three other full projects
+//                     open and modified;
 //   BM_SaveAs         the session's Save As into a fresh folder right after the opening (its
 //                     subfolders emptied, the system files and the write; the opening's reads
 //                     answered the readability check);
@@ -99,6 +101,36 @@ void BM_UnchangedSave(benchmark::State& state) {
   }
   for (auto _ : state) {
     session.SetModified(true); // as after an edit: the store counts it among the modified
+    if (session.Save() != Bris::CProjectSession::ESaveResult::kSaved) {
+      state.SkipWithError("the save failed");
+      break;
+    }
+  }
+}
+
+// The same save while three other full projects are open and modified, as after dragging slots
+// between them: whatever a save asks about the records of the other open projects shows here.
+void BM_UnchangedSaveBesideThreeModifiedProjects(benchmark::State& state) {
+  const SFullProject& project = FullProject();
+  Bris::Domain().SetWorkFolderPath(project.folder / "work/");
+  std::vector<std::unique_ptr<Bris::CProjectSession>> others;
+  for (int other = 0; other < 3; ++other) {
+    const std::string copy = NewTargetFolder(project, "Other");
+    fs::copy(project.path, copy, fs::copy_options::recursive);
+    others.push_back(std::make_unique<Bris::CProjectSession>());
+    if (!others.back()->Open(copy + "/")) {
+      state.SkipWithError("a copy of the full project did not open");
+      return;
+    }
+    others.back()->SetModified(true);
+  }
+  Bris::CProjectSession session;
+  if (!session.Open(project.path)) {
+    state.SkipWithError("the full project did not open");
+    return;
+  }
+  for (auto _ : state) {
+    session.SetModified(true);
     if (session.Save() != Bris::CProjectSession::ESaveResult::kSaved) {
       state.SkipWithError("the save failed");
       break;
@@ -251,6 +283,7 @@ void BM_SaveWith20MovedSlots(benchmark::State& state) {
 }
 
 BENCHMARK(BM_UnchangedSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnchangedSaveBesideThreeModifiedProjects)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveAsAfterAChange)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CopyFolderCpR)->Unit(benchmark::kMillisecond)->UseRealTime();

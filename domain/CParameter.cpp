@@ -55,7 +55,7 @@ const std::string& CParameter::GetMemo(int line) const {
   return IsMemoLine(line) ? mMemos[line] : kNoMemo;
 }
 
-void CParameter::SetMemo(int line, const std::string& text) {
+void CParameter::SetMemo(int line, std::string_view text) {
   if (IsMemoLine(line)) {
     mMemos[line] = text;
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace Bris {
 
@@ -34,7 +35,7 @@ public:
 
   // Memo lines 0..3; other line numbers read "" and are not stored.
   const std::string& GetMemo(int line) const;
-  void SetMemo(int line, const std::string& text);
+  void SetMemo(int line, std::string_view text);
 
   // Carried with the record, otherwise unused.
   const std::string& GetSpare() const { return mSpare; }

@@ -58,17 +58,16 @@ void CMemoFile::Read(std::istream& in, CParameterArray& records) {
 
 void CMemoFile::ReadText(std::string_view text, CParameterArray& records) {
   const std::size_t lineCount = records.size() * CParameter::kMemoLineCount;
-  std::string line;
   std::size_t start = 0;
   for (std::size_t k = 0; k < lineCount && start < text.size(); ++k) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) {
       end = text.size();
     }
-    // As with a stream: a longer line keeps its start and counts as one line.
-    line.assign(text.substr(start, std::min(end - start, kMaxLineBytes)));
     if (CParameter* record = records[k / CParameter::kMemoLineCount]) {
-      record->SetMemo(static_cast<int>(k % CParameter::kMemoLineCount), line);
+      // As with a stream: a longer line keeps its start and counts as one line.
+      record->SetMemo(static_cast<int>(k % CParameter::kMemoLineCount),
+                      text.substr(start, std::min(end - start, kMaxLineBytes)));
     }
     start = end + 1;
   }
