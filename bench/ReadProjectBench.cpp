@@ -14,15 +14,13 @@
 #include "store/CProjectOpener.h"
 #include "store/CProjectSession.h"
 #include "support/FullProjectFolder.h"
+#include "support/PairedTiming.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +31,8 @@
 namespace {
 
 using BrisBench::FullProject;
+using BrisBench::MedianOf;
+using BrisBench::Milliseconds;
 using BrisBench::SFullProject;
 
 void BM_ReadDocument(benchmark::State& state) {
@@ -176,26 +176,10 @@ void BM_PosixFloor(benchmark::State& state) {
   }
 }
 
-double Milliseconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
-}
-
-double Median(std::vector<double>& values) {
-  if (values.empty()) {
-    return 0;
-  }
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return values[values.size() / 2];
-}
-
 // Each iteration one read as in BM_ListAndReadDocument and one at the floor, in turns first; the
-// counter "ratio" is the median of their per-iteration ratios, which drift in the machine's speed
-// between two separate benchmarks leaves standing. The read document is closed outside the timing,
-// as the floor has nothing to close; "ratio_with_close" counts it in, as BM_ListAndReadDocument
-// does.
+// counter "ratio" is the median of their per-iteration ratios. The read document is closed outside
+// the timing, as the floor has nothing to close; "ratio_with_close" counts it in, as
+// BM_ListAndReadDocument does.
 void BM_ListAndReadPairedWithPosixFloor(benchmark::State& state) {
   const SFullProject& project = FullProject();
   SFloorBuffer buffer;
@@ -233,8 +217,8 @@ void BM_ListAndReadPairedWithPosixFloor(benchmark::State& state) {
     ratios.push_back(document / floor);
     ratiosWithClose.push_back((document + close) / floor);
   }
-  state.counters["ratio"] = Median(ratios);
-  state.counters["ratio_with_close"] = Median(ratiosWithClose);
+  state.counters["ratio"] = MedianOf(ratios);
+  state.counters["ratio_with_close"] = MedianOf(ratiosWithClose);
 }
 
 void BM_WritePossibleCheck(benchmark::State& state) {

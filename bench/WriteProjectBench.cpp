@@ -22,11 +22,10 @@
 #include "domain/CDomain.h"
 #include "store/CProjectSession.h"
 #include "support/FullProjectFolder.h"
+#include "support/PairedTiming.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -217,14 +216,6 @@ void BM_CopyFolderCpRSync(benchmark::State& state) {
   RunCopyCommand(state, " && sync");
 }
 
-// Times one call of run in milliseconds.
-template <class TRun> double Milliseconds(TRun run) {
-  const auto start = std::chrono::steady_clock::now();
-  run();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-      .count();
-}
-
 void BM_SaveAsPairedWithCpRSync(benchmark::State& state) {
   const SFullProject& project = FullProject();
   Bris::Domain().SetWorkFolderPath(project.folder / "work/");
@@ -240,12 +231,12 @@ void BM_SaveAsPairedWithCpRSync(benchmark::State& state) {
     double saveAs = 0;
     double copy = 0;
     const auto timeSaveAs = [&] {
-      saveAs = Milliseconds([&] {
+      saveAs = BrisBench::Milliseconds([&] {
         failed = failed || session->SaveAs(target) != Bris::CProjectSession::ESaveResult::kSaved;
       });
     };
     const auto timeCopy = [&] {
-      copy = Milliseconds([&] { failed = failed || std::system(command.c_str()) != 0; });
+      copy = BrisBench::Milliseconds([&] { failed = failed || std::system(command.c_str()) != 0; });
     };
     if (ratios.size() % 2 == 0) {
       timeSaveAs();
@@ -262,8 +253,7 @@ void BM_SaveAsPairedWithCpRSync(benchmark::State& state) {
     state.SetIterationTime((saveAs + copy) / 1000.0);
     ratios.push_back(saveAs / copy);
   }
-  std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
-  state.counters["ratio"] = ratios.empty() ? 0 : ratios[ratios.size() / 2];
+  state.counters["ratio"] = BrisBench::MedianOf(ratios);
 }
 
 void BM_SaveWith20MovedSlots(benchmark::State& state) {
