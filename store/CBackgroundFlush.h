@@ -2,7 +2,6 @@
 
 #include "LibMac/Utility/StFileDescriptor.h"
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -34,7 +33,7 @@ private:
   std::mutex mMutex;
   std::condition_variable mStop;
   bool mStopping = false;
-  std::atomic<int> mError{0};
+  int mError = 0;      // the thread's alone until Stop() has joined it
   std::thread mThread; // last: it starts once everything it uses is there
 };
 

@@ -198,7 +198,7 @@ std::string FreeNameIn(const std::string& folder, const std::string& name) {
 } // namespace
 
 bool CFileOperations::Fail(const char* step, const std::string& path) {
-  return Fail(step, path, std::strerror(errno));
+  return ReportFailure(step, path, errno);
 }
 
 bool CFileOperations::Fail(const char* step, const std::string& path, const std::string& reason) {
